@@ -96,9 +96,16 @@ BOOL CWnd::SubclassWindow(HWND hWnd)
     return TRUE;
 }
 
-// The window is gone: give it back its own procedure and forget it.
+// The window is gone: give it back its own procedure and forget it. When
+// it was the main window, the message loop ends.
 void CWnd::OnFinalDestroy()
 {
+    CWinApp* pApp = AfxGetApp();
+    if (pApp && pApp->m_pMainWnd == this)
+    {
+        pApp->m_pMainWnd = nullptr;
+        PostQuitMessage(0);
+    }
     if (m_pfnSuper)
         SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
     m_pfnSuper = nullptr;
@@ -255,9 +262,11 @@ BOOL CWnd::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
     CWnd* pChild = FromHandlePermanent(pNMHDR->hwndFrom);
     if (pChild && pChild != this && pChild->OnChildNotify(WM_NOTIFY, wParam, lParam, pResult))
         return TRUE;
+    // Entries name the sender by its control identifier (a tooltip, for one,
+    // puts a command or a window into idFrom).
+    const UINT nID = pNMHDR->hwndFrom ? static_cast<UINT>(::GetDlgCtrlID(pNMHDR->hwndFrom)) : 0;
     AFX_NOTIFY notify = { pResult, pNMHDR };
-    return OnCmdMsg(static_cast<UINT>(pNMHDR->idFrom),
-                    static_cast<int>(MAKELONG(pNMHDR->code, WM_NOTIFY)), &notify, nullptr);
+    return OnCmdMsg(nID, static_cast<int>(MAKELONG(pNMHDR->code, WM_NOTIFY)), &notify, nullptr);
 }
 
 BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
