@@ -165,8 +165,14 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName
     const HWND hWnd = CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName,
                                       static_cast<DWORD>(cs.style), cs.x, cs.y, cs.cx, cs.cy,
                                       cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
+    const bool bNeverAttached = t_pWndInit == this;
     t_pWndInit = nullptr;
     UnhookWindowsHookEx(hHook);
+    // A window that was attached and then failed has been through
+    // PostNcDestroy already; one that never came to be goes through it now,
+    // so that a failed creation always ends there.
+    if (!hWnd && bNeverAttached)
+        PostNcDestroy();
     return hWnd != nullptr;
 }
 

@@ -8,10 +8,32 @@
 #include "SampleFrame.h"
 #include "SampleView.h"
 #include "TestApp.h"
+#include "View.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+
+// A view whose window cannot be created: its class does not exist.
+class CRefusingView : public CView
+{
+    DECLARE_DYNCREATE(CRefusingView)
+public:
+    ~CRefusingView() override { --s_nAlive; }
+    BOOL PreCreateWindow(CREATESTRUCTA& cs) override
+    {
+        cs.lpszClass = "NoSuchWindowClass";
+        return TRUE;
+    }
+    void OnDraw(HDC) override {}
+    static int s_nAlive;
+protected:
+    CRefusingView() { ++s_nAlive; }
+};
+
+IMPLEMENT_DYNCREATE(CRefusingView, CView)
+
+int CRefusingView::s_nAlive = 0;
 
 namespace
 {
@@ -155,10 +177,16 @@ INSTANTIATE_TEST_SUITE_P(Files, OpenFailureTest,
                                            OpenFailure{ "a folder", Obstacle::Folder },
                                            OpenFailure{ "being written", Obstacle::BeingWritten }));
 
-TEST_F(DocumentTest, FrameThatCannotBeCreatedShowsTheCreationPrompt)
+class FrameFailureTest : public DocumentTest, public ::testing::WithParamInterface<bool>
 {
-    CSingleDocTemplate broken(IDR_NOTHING, RUNTIME_CLASS(CSampleDoc), RUNTIME_CLASS(CSampleFrame),
-                              RUNTIME_CLASS(CSampleView));
+};
+
+TEST_P(FrameFailureTest, FrameThatCannotBeCreatedShowsTheCreationPrompt)
+{
+    const bool bMenuMissing = GetParam();
+    CSingleDocTemplate broken(bMenuMissing ? IDR_NOTHING : IDR_SAMPLE, RUNTIME_CLASS(CSampleDoc),
+                              RUNTIME_CLASS(CSampleFrame),
+                              bMenuMissing ? RUNTIME_CLASS(CSampleView) : RUNTIME_CLASS(CRefusingView));
     broken.LoadTemplate();
     ktest::ModalScript script;
     script.Then(ktest::PressButton(IDOK));
@@ -167,8 +195,15 @@ TEST_F(DocumentTest, FrameThatCannotBeCreatedShowsTheCreationPrompt)
     ASSERT_EQ(1u, script.Seen().size());
     EXPECT_EQ("Framework Tests", script.Seen()[0].caption);
     EXPECT_EQ(0, CSampleDoc::s_nAlive) << "the new document was deleted";
+    EXPECT_EQ(0, CRefusingView::s_nAlive) << "the view object that got no window was deleted";
     EXPECT_EQ(nullptr, theTestApp.m_pMainWnd);
+    EXPECT_EQ(nullptr, FindWindowA(nullptr, "Sample  -  Frame"));
 }
+
+INSTANTIATE_TEST_SUITE_P(Causes, FrameFailureTest, ::testing::Values(true, false),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                             return info.param ? "MenuMissing" : "ViewRefused";
+                         });
 
 TEST_F(DocumentTest, ModifiedFlagIsPlain)
 {

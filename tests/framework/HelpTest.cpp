@@ -84,6 +84,40 @@ protected:
     CFrameWnd* m_pFrame = nullptr;
 };
 
+struct ViewerSearch
+{
+    HWND hWndExcept;
+    HWND hWndFound;
+};
+
+BOOL CALLBACK FindViewer(HWND hWnd, LPARAM lParam)
+{
+    ViewerSearch* pSearch = reinterpret_cast<ViewerSearch*>(lParam);
+    DWORD dwProcessId = 0;
+    GetWindowThreadProcessId(hWnd, &dwProcessId);
+    if (dwProcessId == GetCurrentProcessId() && hWnd != pSearch->hWndExcept && IsWindowVisible(hWnd))
+        pSearch->hWndFound = hWnd;
+    return TRUE;
+}
+
+TEST_F(HelpCommandTest, ExistingHelpFileOpensTheViewerWithoutAPrompt)
+{
+    const std::string strHelp = ExeFolder() + "framework_help.chm";
+    if (GetFileAttributesA(strHelp.c_str()) == INVALID_FILE_ATTRIBUTES)
+        GTEST_SKIP() << "no compiled help file in this build";
+    theTestApp.SetHelpFilePath(strHelp.c_str());
+
+    ktest::ModalScript script;    // a prompt would be an unexpected window
+    m_pFrame->SendMessage(WM_COMMAND, ID_DEFAULT_HELP);
+    ViewerSearch search = { m_pFrame->m_hWnd, nullptr };
+    EnumWindows(FindViewer, reinterpret_cast<LPARAM>(&search));
+    ASSERT_NE(nullptr, search.hWndFound) << "the help viewer";
+    SendMessageA(search.hWndFound, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(ktest::WaitForWindowGone(search.hWndFound, 5000));
+    EXPECT_EQ("", script.Problems());
+    EXPECT_TRUE(script.Seen().empty());
+}
+
 TEST_F(HelpCommandTest, HelpThatDoesNotComeUpShowsThePromptEachTime)
 {
     ktest::ModalScript script;
