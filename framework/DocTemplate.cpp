@@ -3,6 +3,8 @@
 #include "Document.h"
 #include "FrameWnd.h"
 
+#include <string.h>
+
 IMPLEMENT_DYNAMIC(CDocTemplate, CCmdTarget)
 
 CDocTemplate::CDocTemplate(UINT nIDResource, const CRuntimeClass* pDocClass,

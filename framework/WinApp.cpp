@@ -9,6 +9,7 @@
 
 #include <mbctype.h>
 #include <stdlib.h>
+#include <string.h>
 
 IMPLEMENT_DYNAMIC(CWinApp, CCmdTarget)
 

@@ -70,8 +70,8 @@ public:
     void ParseCommandLine(CCommandLineInfo& rCmdInfo);
     BOOL ProcessShellCommand(CCommandLineInfo& rCmdInfo);
 
-    // --- help: leaves help mode, updates the user interface and lets the
-    // main window show the help file
+    // --- help: updates the user interface, then lets the main window show
+    // the help file
     virtual void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT);
     // HtmlHelpA on m_pszHelpFilePath; null when the viewer did not come up.
     HWND CallHtmlHelp(HWND hWndCaller, UINT nCmd, DWORD_PTR dwData);
