@@ -83,8 +83,9 @@ struct ModalSnapshot
 };
 
 // A borrowed handle to a (modal) window, with the reads and the input that
-// tests need. Reads and sent messages are bounded (2 s) so that a hung
-// window of another process cannot block the test.
+// tests need. Reads and SetItemText are bounded (2 s) so that a hung window
+// of another process cannot block the test; Click waits for the handlers it
+// runs and is meant for windows of this thread.
 class ModalWindow
 {
 public:
