@@ -7,6 +7,7 @@
 #include "WinApp.h"
 
 #include <commctrl.h>
+#include <string.h>
 
 #include <memory>
 #include <type_traits>
@@ -21,9 +22,13 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_WM_INITMENUPOPUP()
     ON_WM_QUERYENDSESSION()
     ON_WM_ENDSESSION()
+    ON_MESSAGE(WM_HELP, &CFrameWnd::OnHelpInfo)
     ON_MESSAGE(WM_IDLEUPDATECMDUI, &CFrameWnd::OnIdleUpdateCmdUI)
+    ON_MESSAGE(WM_NCACTIVATE, &CFrameWnd::OnNcActivate)
     ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTA, 0, 0xFFFF, &CFrameWnd::OnToolTipText)
     ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTW, 0, 0xFFFF, &CFrameWnd::OnToolTipText)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_TOOLBAR, &CFrameWnd::OnUpdateControlBarMenu)
+    ON_COMMAND_EX(ID_VIEW_TOOLBAR, &CFrameWnd::OnBarCheck)
 END_MESSAGE_MAP()
 
 namespace
@@ -89,7 +94,7 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
     if (!CreateEx(0, nullptr, m_strTitle, dwDefaultStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                   CW_USEDEFAULT, CW_USEDEFAULT, pParentWnd ? pParentWnd->m_hWnd : nullptr,
                   menu.get(), pContext))
-        return FALSE;    // the window, had it been made, took the menu along
+        return FALSE;    // the menu is destroyed here, or already went with a half-made window
     menu.release();      // the window owns it now
     return TRUE;
 }
@@ -327,6 +332,13 @@ BOOL CFrameWnd::OnToolTipText(UINT, NMHDR* pNMHDR, LRESULT* pResult)
         pInfo->szText[sizeof(pInfo->szText) / sizeof(pInfo->szText[0]) - 1] = L'\0';
     }
     *pResult = 0;
+    return TRUE;
+}
+
+LRESULT CFrameWnd::OnHelpInfo(WPARAM, LPARAM)
+{
+    // F1: the help command, for whoever handles it.
+    SendMessage(WM_COMMAND, ID_HELP);
     return TRUE;
 }
 

@@ -15,6 +15,7 @@
 #include "FrameworkIds.h"
 #include "Wnd.h"
 
+class CControlBar;
 class CDocument;
 class CView;
 
@@ -50,8 +51,28 @@ public:
     virtual void ActivateFrame(int nCmdShow = -1);
     virtual void OnUpdateFrameTitle(BOOL bAddToTitle);
 
+    // --- control bars (FrameWndDocking.cpp)
+    // Creates dock bars along the edges named (CBRS_ALIGN_...), where bars
+    // that allow it can be docked; such bars can also float.
+    void EnableDocking(DWORD dwDockStyle);
+    // Docks pBar in dock bar nDockBarID (AFX_IDW_DOCKBAR_...), or with 0 at
+    // the edge of its own alignment, and lays the frame out again.
+    void DockControlBar(CControlBar* pBar, UINT nDockBarID = 0);
+    // Floats pBar in a small window of its own whose top-left corner is at
+    // point (screen coordinates), and lays the frame out again.
+    void FloatControlBar(CControlBar* pBar, POINT point);
+    // Shows or hides pBar, with its floating window, at once.
+    void ShowControlBar(CControlBar* pBar, BOOL bShow);
+    // The control bar with child identifier nID, docked or floating, or null.
+    CControlBar* GetControlBar(UINT nID) const;
+
     // --- handlers of the frame's map
     void OnHelpIndex();     // ID_DEFAULT_HELP: the help file's contents
+    // Update rule of a show-bar command: checked while the bar whose child
+    // identifier is the command is visible.
+    void OnUpdateControlBarMenu(CCmdUI* pCmdUI);
+    // Show-bar command: hides that bar when visible, else shows it.
+    BOOL OnBarCheck(UINT nID);
 
 protected:
     // Creates the view of pContext as the frame's client.
@@ -67,6 +88,10 @@ protected:
     BOOL OnQueryEndSession();
     void OnEndSession(BOOL bEnding);
     LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
+    // The captions of floating bars look active while the frame's does
+    // (FrameWndDocking.cpp).
+    LRESULT OnNcActivate(WPARAM wParam, LPARAM lParam);
+    LRESULT OnHelpInfo(WPARAM wParam, LPARAM lParam);
     BOOL OnToolTipText(UINT nID, NMHDR* pNMHDR, LRESULT* pResult);
 
     UINT m_nIDResource = 0;

@@ -45,6 +45,7 @@ protected:
     void OnRouteDoc() { Log("frame:doc"); }
     void OnRouteFrame() { Log("frame:frame"); }
     BOOL OnRouteEx(UINT) { Log("frame:ex"); return TRUE; }
+    void OnHelp() { Log("frame:help"); }
     DECLARE_MESSAGE_MAP()
 };
 
@@ -55,6 +56,7 @@ BEGIN_MESSAGE_MAP(CRoutingFrame, CFrameWnd)
     ON_COMMAND(ID_ROUTE_DOC, &CRoutingFrame::OnRouteDoc)
     ON_COMMAND(ID_ROUTE_FRAME, &CRoutingFrame::OnRouteFrame)
     ON_COMMAND_EX(ID_ROUTE_EX_DECLINES, &CRoutingFrame::OnRouteEx)
+    ON_COMMAND(ID_HELP, &CRoutingFrame::OnHelp)
 END_MESSAGE_MAP()
 
 class CRoutingView : public CView
@@ -295,6 +297,16 @@ TEST_F(RoutingTest, TooltipTextIsTheSecondFieldOfTheCommandString)
     EXPECT_EQ("Everyone", TipFor<NMTTDISPINFOA>(m_pFrame, TTN_NEEDTEXTA, reinterpret_cast<UINT_PTR>(hWndButton),
                                                 TTF_IDISHWND));
     DestroyWindow(hWndButton);
+}
+
+TEST_F(RoutingTest, HelpKeyBecomesTheHelpCommand)
+{
+    HELPINFO info = {};
+    info.cbSize = sizeof(info);
+    info.iContextType = HELPINFO_WINDOW;
+    info.hItemHandle = m_pView->m_hWnd;
+    m_pFrame->SendMessage(WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+    EXPECT_EQ("frame:help", Join(HandlerLog()));
 }
 
 TEST_F(RoutingTest, TitleIsAddedOnlyWithTheFrameStyle)
