@@ -195,10 +195,11 @@ CString CWinApp::GetProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR l
 {
     constexpr DWORD kBufferSize = 4096;
     CString strValue;
-    const DWORD dwLength = GetPrivateProfileStringA(lpszSection, lpszEntry, lpszDefault ? lpszDefault : "",
-                                                    strValue.GetBuffer(kBufferSize), kBufferSize,
-                                                    m_pszProfileName);
-    strValue.ReleaseBuffer(static_cast<int>(dwLength));
+    GetPrivateProfileStringA(lpszSection, lpszEntry, lpszDefault ? lpszDefault : "",
+                             strValue.GetBuffer(kBufferSize), kBufferSize, m_pszProfileName);
+    // Up to the terminator, not the count returned: when a value is cut
+    // inside a double-byte character the count includes the dropped byte.
+    strValue.ReleaseBuffer();
     return strValue;
 }
 
