@@ -2,6 +2,7 @@
 #   make run    installs what is missing, builds, and starts Korvane under Wine
 #   make test   installs what is missing, builds, and runs every test
 BUILD   ?= build
+MAKEFLAGS += --no-print-directory
 JOBS    ?= $(shell nproc)
 # Each build folder has a Wine prefix of its own.
 export WINEPREFIX := $(abspath $(BUILD))/wineprefix
