@@ -111,8 +111,12 @@ void CKorvaneView::OnEventCreate()
     CEventCreateDlg dlg;
     if (dlg.DoModal() != IDOK)
         return;
-    EventEntryPtr pEntry =
-        AcquireEventEntry(dlg.m_nMode, dlg.m_strName, dlg.m_bManualReset, dlg.m_bInitialState);
+    AddEventItem(dlg.m_nMode, dlg.m_strName, dlg.m_bManualReset, dlg.m_bInitialState);
+}
+
+void CKorvaneView::AddEventItem(int nMode, LPCSTR pszName, BOOL bManualReset, BOOL bInitialState)
+{
+    EventEntryPtr pEntry = AcquireEventEntry(nMode, pszName, bManualReset, bInitialState);
     if (!pEntry)
         return;
 
@@ -121,7 +125,7 @@ void CKorvaneView::OnEventCreate()
     item.iItem = 0;
     item.pszText = const_cast<LPSTR>(pEntry->strName.GetString());
     // Provisional until the refresh below probes the event.
-    item.iImage = pEntry->nOrigin * 2 + dlg.m_bInitialState;
+    item.iImage = pEntry->nOrigin * 2 + bInitialState;
     item.lParam = reinterpret_cast<LPARAM>(pEntry.get());
     if (SendMessage(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)) == -1)
         return;

@@ -30,6 +30,11 @@ protected:
     void OnUpdateNeedSelection(CCmdUI* pCmdUI);
     void OnEventInfo();
 
+    // What the create command does once its dialog has ended with OK:
+    // acquires the event, puts its item at the top and refreshes. When the
+    // event cannot be had (its message has been shown), nothing changes.
+    void AddEventItem(int nMode, LPCSTR pszName, BOOL bManualReset, BOOL bInitialState);
+
     DECLARE_MESSAGE_MAP()
 
 private:
