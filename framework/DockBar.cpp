@@ -22,17 +22,8 @@ namespace
 // The framework's window class for dock bars.
 LPCSTR RegisterDockBarClass()
 {
-    static const char kClassName[] = "AfxDockBar";
-    const HINSTANCE hInstance = GetModuleHandleA(nullptr);
-    WNDCLASSA wc = {};
-    if (GetClassInfoA(hInstance, kClassName, &wc))
-        return kClassName;
-    wc.lpfnWndProc = AfxWndProc;
-    wc.hInstance = hInstance;
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kClassName;
-    return RegisterClassA(&wc) ? kClassName : nullptr;
+    return AfxRegisterWndClass("AfxDockBar", 0, LoadCursorA(nullptr, IDC_ARROW),
+                               reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
 }
 }
 

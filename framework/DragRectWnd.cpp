@@ -12,15 +12,7 @@ namespace
 // The framework's window class for drag rectangles.
 LPCSTR RegisterDragRectClass()
 {
-    static const char kClassName[] = "AfxDragRect";
-    const HINSTANCE hInstance = GetModuleHandleA(nullptr);
-    WNDCLASSA wc = {};
-    if (GetClassInfoA(hInstance, kClassName, &wc))
-        return kClassName;
-    wc.lpfnWndProc = AfxWndProc;
-    wc.hInstance = hInstance;
-    wc.lpszClassName = kClassName;
-    return RegisterClassA(&wc) ? kClassName : nullptr;
+    return AfxRegisterWndClass("AfxDragRect", 0, nullptr, nullptr);
 }
 
 HBRUSH CreateHatchingBrush()

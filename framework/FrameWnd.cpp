@@ -43,19 +43,10 @@ using MenuPtr = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter>;
 // with icon nIDIcon; its name goes to strName.
 BOOL RegisterFrameClass(UINT nIDIcon, CString& strName)
 {
-    const HINSTANCE hInstance = GetModuleHandleA(nullptr);
     strName.Format("AfxFrame:%u", nIDIcon);
-    WNDCLASSA wc = {};
-    if (GetClassInfoA(hInstance, strName, &wc))
-        return TRUE;
-    wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = AfxWndProc;
-    wc.hInstance = hInstance;
-    wc.hIcon = LoadIconA(hInstance, MAKEINTRESOURCEA(nIDIcon));
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    wc.lpszClassName = strName;
-    return RegisterClassA(&wc) != 0;
+    return AfxRegisterWndClass(strName, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, LoadCursorA(nullptr, IDC_ARROW),
+                               reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1),
+                               LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(nIDIcon))) != nullptr;
 }
 
 // WM_IDLEUPDATECMDUI for the top-level windows a frame owns.

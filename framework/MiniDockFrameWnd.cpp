@@ -29,18 +29,8 @@ constexpr DWORD kExStyle = WS_EX_TOOLWINDOW;
 // The framework's window class for floating bars.
 LPCSTR RegisterMiniFrameClass()
 {
-    static const char kClassName[] = "AfxMiniDockFrame";
-    const HINSTANCE hInstance = GetModuleHandleA(nullptr);
-    WNDCLASSA wc = {};
-    if (GetClassInfoA(hInstance, kClassName, &wc))
-        return kClassName;
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = AfxWndProc;
-    wc.hInstance = hInstance;
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kClassName;
-    return RegisterClassA(&wc) ? kClassName : nullptr;
+    return AfxRegisterWndClass("AfxMiniDockFrame", CS_DBLCLKS, LoadCursorA(nullptr, IDC_ARROW),
+                               reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
 }
 }
 

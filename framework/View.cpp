@@ -17,18 +17,8 @@ namespace
 // The framework's window class for views of their own (not controls).
 LPCSTR RegisterViewClass()
 {
-    static const char kClassName[] = "AfxView";
-    const HINSTANCE hInstance = GetModuleHandleA(nullptr);
-    WNDCLASSA wc = {};
-    if (GetClassInfoA(hInstance, kClassName, &wc))
-        return kClassName;
-    wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = AfxWndProc;
-    wc.hInstance = hInstance;
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    wc.lpszClassName = kClassName;
-    return RegisterClassA(&wc) ? kClassName : nullptr;
+    return AfxRegisterWndClass("AfxView", CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, LoadCursorA(nullptr, IDC_ARROW),
+                               reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
 }
 }
 

@@ -495,3 +495,20 @@ void CWnd::RepositionBars(UINT nIDLeftOver)
     if (layout.hDWP)
         ::EndDeferWindowPos(layout.hDWP);
 }
+
+LPCSTR AfxRegisterWndClass(LPCSTR lpszClassName, UINT nClassStyle, HCURSOR hCursor,
+                           HBRUSH hbrBackground, HICON hIcon)
+{
+    const HINSTANCE hInstance = GetModuleHandleA(nullptr);
+    WNDCLASSA wc = {};
+    if (GetClassInfoA(hInstance, lpszClassName, &wc))
+        return lpszClassName;
+    wc.style = nClassStyle;
+    wc.lpfnWndProc = AfxWndProc;
+    wc.hInstance = hInstance;
+    wc.hIcon = hIcon;
+    wc.hCursor = hCursor;
+    wc.hbrBackground = hbrBackground;
+    wc.lpszClassName = lpszClassName;
+    return RegisterClassA(&wc) ? lpszClassName : nullptr;
+}

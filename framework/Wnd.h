@@ -133,6 +133,11 @@ private:
 // The window procedure of every framework window class.
 LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 
+// Registers, once per process, a window class of the executable that runs
+// on AfxWndProc. Returns lpszClassName, or null when registration failed.
+LPCSTR AfxRegisterWndClass(LPCSTR lpszClassName, UINT nClassStyle, HCURSOR hCursor,
+                           HBRUSH hbrBackground, HICON hIcon = nullptr);
+
 // --- window message entries ------------------------------------------------
 
 template <auto pmf> BOOL AfxDispatchCreate(CCmdTarget* pTarget, AFX_DISPATCHARGS& args)
