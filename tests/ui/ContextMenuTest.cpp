@@ -143,6 +143,50 @@ TEST_F(ContextMenuTest, ChosenCommandsActOnTheMarkAndAreDroppedWithoutOne)
     EXPECT_EQ(2, RunPeer("probe \"" + strMarked + "\""));  // closed
 }
 
+// A right click as the mouse makes it: the list control asks for the menu
+// at the cursor, so it appears there on an item and not on empty space. The
+// list control moves its mark to the item clicked (its own behaviour), and
+// the command chosen acts on the item at the mark.
+TEST_F(ContextMenuTest, MouseRightClickShowsTheMenuAtTheCursorOverAnItem)
+{
+    const std::string strFirst = UniqueName("mouse.first"), strSecond = UniqueName("mouse.second");
+    AddEvent({strFirst, false, true, false});
+    AddEvent({strSecond, false, true, false});
+    struct Case
+    {
+        const char* what;
+        POINT pt;
+        bool bMenu;
+    };
+    const Case cases[] = {
+        {"on the lower item", ItemPoint(1), true},
+        {"on empty space", EmptyPoint(), false},
+        {"on the upper item", ItemPoint(0), true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(SetCursorPos(c.pt.x, c.pt.y));
+        POINT ptClient = c.pt;
+        ScreenToClient(ViewWnd(), &ptClient);
+        PopupMenuWatcher watcher;
+        watcher.Choose(ID_EVENT_SIGNAL);
+        PostMessageA(ViewWnd(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(ptClient.x, ptClient.y));
+        PostMessageA(ViewWnd(), WM_RBUTTONUP, 0, MAKELPARAM(ptClient.x, ptClient.y));
+        PumpMessages(100);
+        ASSERT_EQ(c.bMenu ? 1u : 0u, watcher.Seen().size());
+        EXPECT_EQ(0, watcher.Forced());
+        if (!c.bMenu)
+            continue;
+        EXPECT_EQ(c.pt.x, watcher.Seen()[0].rect.left);
+        EXPECT_EQ(c.pt.y, watcher.Seen()[0].rect.top);
+        const int nMark = SelectionMark();
+        ASSERT_NE(-1, nMark);
+        EXPECT_EQ(1, Images().at(static_cast<size_t>(nMark)));
+        SendMessageA(ViewWnd(), WM_COMMAND, ID_EVENT_NONSIGNAL, 0);
+    }
+    EXPECT_EQ((std::vector<int>{0, 0}), Images());
+}
+
 // From the keyboard the menu is asked for at (-1, -1): the cursor position
 // of the last message is used instead, and an item must lie under it.
 TEST_F(ContextMenuTest, KeyboardRequestUsesTheCursorPosition)

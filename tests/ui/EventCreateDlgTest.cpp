@@ -324,6 +324,29 @@ TEST_F(EventCreateDlgTest, EmptyNameAndCancelWriteNothing)
     }
 }
 
+// The name box does not scroll: typing stops once its field is full, long
+// before the 255 characters that OK would accept; what was taken is the name.
+TEST_F(EventCreateDlgTest, TypingStopsWhenTheFieldIsFull)
+{
+    constexpr int kTyped = 120;
+    std::string strField;
+    ModalScript script;
+    script.Then([&](ModalWindow& dlg) {
+        const HWND hWndEdit = GetWindow(dlg.Item(IDC_EVENT_NAME), GW_CHILD);
+        for (int i = 0; i < kTyped; ++i)
+            SendMessageA(hWndEdit, WM_CHAR, 'W', 1);
+        strField = dlg.ItemText(IDC_EVENT_NAME);
+        dlg.Press(IDOK);
+    });
+    CEventCreateDlg dlg;
+    EXPECT_EQ(IDOK, dlg.DoModal());
+    ASSERT_EQ("", script.Problems());
+    EXPECT_GT(strField.size(), 0u);
+    EXPECT_LT(strField.size(), static_cast<size_t>(kTyped));
+    EXPECT_EQ(std::string(strField.size(), 'W'), strField);
+    EXPECT_EQ(strField, dlg.m_strName.GetString());
+}
+
 // A history value longer than 255 bytes, picked from the list: OK shows the
 // framework's size prompt (no text in Korvane's resources, so an empty box
 // under the title "Korvane" with the exclamation icon, owned by the dialog),

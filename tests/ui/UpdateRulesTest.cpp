@@ -108,4 +108,57 @@ TEST_F(UpdateRulesTest, ToolbarButtonsFollowTheSameRuleWhenIdle)
     }
 }
 
+// A click on a toolbar button reaches the view's command through the
+// frame; a button that the rule disabled does nothing.
+TEST_F(UpdateRulesTest, ToolbarButtonsRunTheViewsCommandsWhileEnabled)
+{
+    const HWND hWndBar = FindToolBar(FrameWnd());
+    ASSERT_NE(nullptr, hWndBar);
+    const std::string strFirst = UniqueName("button.first"), strSecond = UniqueName("button.second");
+    AddEvent({strFirst, false, true, false});
+    AddEvent({strSecond, false, true, false});
+    auto click = [&](UINT nID) {
+        RunUntilIdle(); // the buttons take their state at idle time
+        RECT rect{};
+        SendMessageA(hWndBar, TB_GETRECT, nID, reinterpret_cast<LPARAM>(&rect));
+        const LPARAM lPoint = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+        SendMessageA(hWndBar, WM_LBUTTONDOWN, MK_LBUTTON, lPoint);
+        SendMessageA(hWndBar, WM_LBUTTONUP, 0, lPoint);
+        ktest::PumpMessages(30);
+    };
+
+    struct Case
+    {
+        const char* what;
+        int nMark;
+        UINT nID;
+        std::vector<std::string> texts;  // afterwards
+        std::vector<int> images;
+    };
+    const std::vector<std::string> both = {strSecond, strFirst};
+    const Case cases[] = {
+        {"signal, no mark", -1, ID_EVENT_SIGNAL, both, {0, 0}},
+        {"signal", 1, ID_EVENT_SIGNAL, both, {0, 1}},
+        {"non-signal, no mark", -1, ID_EVENT_NONSIGNAL, both, {0, 1}},
+        {"non-signal", 1, ID_EVENT_NONSIGNAL, both, {0, 0}},
+        {"close, no mark", -1, ID_EVENT_CLOSE, both, {0, 0}},
+        {"close", 0, ID_EVENT_CLOSE, {strFirst}, {0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SetSelectionMark(c.nMark);
+        click(c.nID);
+        EXPECT_EQ(c.texts, Texts());
+        EXPECT_EQ(c.images, Images());
+    }
+
+    // The create button opens the create dialog.
+    ktest::ModalScript script;
+    script.Then(ktest::PressButton(IDCANCEL));
+    click(ID_EVENT_CREATE);
+    ASSERT_EQ("", script.Problems());
+    ASSERT_EQ(1u, script.Seen().size());
+    EXPECT_EQ(Ansi(L"ｲﾍﾞﾝﾄの作成"), script.Seen()[0].caption);
+}
+
 } // namespace
