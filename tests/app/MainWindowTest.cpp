@@ -444,6 +444,7 @@ TEST_F(MainWindowTest, HelpCommandPromptsWhileTheHelpFileIsMissingAndOpensTheVie
         const HWND hwndViewer = FindViewerOf(Frame());
         ASSERT_NE(nullptr, hwndViewer);
         EXPECT_EQ(Ansi(L"Korvane ヘルプ"), WindowText(hwndViewer)) << "the title of the program's help file";
+        EXPECT_EQ(Frame(), GetWindow(hwndViewer, GW_OWNER)) << "the main window is the caller";
         SendMessageA(hwndViewer, WM_CLOSE, 0, 0);
         EXPECT_TRUE(ktest::WaitForWindowGone(hwndViewer, 5000));
         EXPECT_EQ("", script.Problems());

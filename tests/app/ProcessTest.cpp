@@ -228,30 +228,69 @@ TEST(ProcessTest, HelpCommandOpensTheViewerOnTheHelpFileBesideTheProgram)
     ASSERT_NE(nullptr, hwndViewer);
     EXPECT_EQ(ktest::Ansi(L"Korvane ヘルプ"), ktest::ModalWindow(hwndViewer).Caption())
         << "the title of Korvane.chm";
+    EXPECT_EQ(hwndMain, GetWindow(hwndViewer, GW_OWNER)) << "opened with the main window as its caller";
     EXPECT_EQ(nullptr, run.WaitForDialog(ktest::AppTitle(), 500)) << "no prompt";
     PostMessageA(hwndMain, WM_CLOSE, 0, 0);
     EXPECT_EQ(0u, run.WaitForExit());
 }
 
-TEST(ProcessTest, RunThatAcceptsNoNameLeavesNoSettingsFile)
+// The settings file's bytes and modification time, or "" when there is none.
+struct SettingsFile
+{
+    std::string strBytes;
+    FILETIME ftWritten{};
+
+    explicit SettingsFile(const std::string& strPath)
+    {
+        const HANDLE hFile = CreateFileA(strPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                         OPEN_EXISTING, 0, nullptr);
+        if (hFile == INVALID_HANDLE_VALUE)
+            return;
+        char buffer[4096];
+        DWORD dwRead = 0;
+        while (ReadFile(hFile, buffer, sizeof buffer, &dwRead, nullptr) && dwRead > 0)
+            strBytes.append(buffer, dwRead);
+        GetFileTime(hFile, nullptr, nullptr, &ftWritten);
+        CloseHandle(hFile);
+    }
+
+    bool operator==(const SettingsFile& other) const
+    {
+        return strBytes == other.strBytes && CompareFileTime(&ftWritten, &other.ftWritten) == 0;
+    }
+};
+
+TEST(ProcessTest, RunThatAcceptsNoNameNeitherCreatesNorChangesTheSettingsFile)
 {
     struct Case
     {
         const char* what;
+        bool bExisting;         // a settings file from an earlier run is there
         std::string strTyped;   // the name typed into the dialog
         int nEnd;               // how the dialog ends: IDOK, IDCANCEL, or 0 when it is not opened
-        bool bSettings;         // whether Korvane.ini is expected afterwards
     };
     const Case cases[] = {
-        { "no dialog", "", 0, false },
-        { "dialog cancelled", "", IDCANCEL, false },
-        { "name typed, then cancelled", UniqueName("typed"), IDCANCEL, false },
-        { "name accepted", UniqueName("accepted"), IDOK, true },
+        { "no dialog", false, "", 0 },
+        { "dialog cancelled", false, "", IDCANCEL },
+        { "name typed, then cancelled", false, UniqueName("typed"), IDCANCEL },
+        { "earlier settings, no dialog", true, "", 0 },
+        { "earlier settings, dialog cancelled", true, UniqueName("typed"), IDCANCEL },
+        { "name accepted", false, UniqueName("accepted"), IDOK },
     };
+    const std::string strEarlier = "[options]\r\nhistory0=earlier\r\nhistory1=\r\n";
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         ktest::KorvaneFolder folder;
         ASSERT_TRUE(folder.Ready());
+        const std::string strSettings = folder.Path("Korvane.ini");
+        if (c.bExisting) {
+            const HANDLE hFile = CreateFileA(strSettings.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+            DWORD dwWritten = 0;
+            WriteFile(hFile, strEarlier.data(), static_cast<DWORD>(strEarlier.size()), &dwWritten, nullptr);
+            CloseHandle(hFile);
+            Sleep(50); // a write now would give the file a later time
+        }
+        const SettingsFile before(strSettings);
         ktest::KorvaneRun run(folder);
         const HWND hwndMain = run.WaitForMainWindow();
         ASSERT_NE(nullptr, hwndMain);
@@ -266,8 +305,15 @@ TEST(ProcessTest, RunThatAcceptsNoNameLeavesNoSettingsFile)
         }
         PostMessageA(hwndMain, WM_CLOSE, 0, 0);
         EXPECT_EQ(0u, run.WaitForExit());
-        EXPECT_EQ(c.bSettings, GetFileAttributesA(folder.Path("Korvane.ini").c_str()) != INVALID_FILE_ATTRIBUTES);
-        EXPECT_EQ(c.bSettings ? 3u : 2u, folder.Files().size());
+
+        const SettingsFile after(strSettings);
+        if (c.nEnd == IDOK) {
+            EXPECT_NE(std::string::npos, after.strBytes.find("history0=" + c.strTyped)) << after.strBytes;
+        } else {
+            EXPECT_TRUE(before == after) << "before:\n" << before.strBytes << "after:\n" << after.strBytes;
+        }
+        const bool bSettings = c.bExisting || c.nEnd == IDOK;
+        EXPECT_EQ(bSettings ? 3u : 2u, folder.Files().size()) << "no other file";
     }
 }
 
