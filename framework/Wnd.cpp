@@ -5,12 +5,20 @@
 #include "MessageBox.h"
 #include "WinApp.h"
 
+#include <unordered_map>
+
 IMPLEMENT_DYNAMIC(CWnd, CCmdTarget)
 
 namespace
 {
-// The property that holds a window's framework object.
-const char kObjectProperty[] = "Korvane.CWnd";
+// The framework objects of this thread's windows. Looked up on every
+// message, so it is kept in the process: a window property would cost a
+// round trip to the window server each time.
+std::unordered_map<HWND, CWnd*>& PermanentMap()
+{
+    thread_local std::unordered_map<HWND, CWnd*> t_map;
+    return t_map;
+}
 
 // The object whose window CreateEx is creating on this thread; taken by
 // the creation hook for the first window the system creates.
@@ -73,13 +81,17 @@ CWnd::~CWnd()
 
 CWnd* CWnd::FromHandlePermanent(HWND hWnd)
 {
-    return hWnd ? static_cast<CWnd*>(GetPropA(hWnd, kObjectProperty)) : nullptr;
+    if (!hWnd)
+        return nullptr;
+    const auto& map = PermanentMap();
+    const auto it = map.find(hWnd);
+    return it != map.end() ? it->second : nullptr;
 }
 
 void CWnd::Attach(HWND hWnd)
 {
     m_hWnd = hWnd;
-    SetPropA(hWnd, kObjectProperty, this);
+    PermanentMap()[hWnd] = this;
     const WNDPROC pfnOld = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hWnd, GWLP_WNDPROC));
     if (pfnOld != AfxWndProc)
     {
@@ -109,7 +121,7 @@ void CWnd::OnFinalDestroy()
     if (m_pfnSuper)
         SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
     m_pfnSuper = nullptr;
-    RemovePropA(m_hWnd, kObjectProperty);
+    PermanentMap().erase(m_hWnd);
     m_hWnd = nullptr;
 }
 
@@ -368,6 +380,11 @@ BOOL CWnd::EnableWindow(BOOL bEnable) const
 void CWnd::Invalidate(BOOL bErase) const
 {
     ::InvalidateRect(m_hWnd, nullptr, bErase);
+}
+
+void CWnd::SetRedraw(BOOL bRedraw) const
+{
+    ::SendMessageA(m_hWnd, WM_SETREDRAW, bRedraw, 0);
 }
 
 HWND CWnd::SetFocus() const

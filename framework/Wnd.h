@@ -48,7 +48,7 @@ public:
     operator HWND() const { return m_hWnd; }
     HWND GetSafeHwnd() const { return m_hWnd; }
 
-    // The object attached to hWnd by the framework, or null.
+    // The object attached to hWnd by the framework on this thread, or null.
     static CWnd* FromHandlePermanent(HWND hWnd);
 
     // --- creation and destruction
@@ -91,6 +91,8 @@ public:
     BOOL IsWindowVisible() const;
     BOOL EnableWindow(BOOL bEnable = TRUE) const;
     void Invalidate(BOOL bErase = TRUE) const;
+    // WM_SETREDRAW: FALSE holds the window's drawing, TRUE lets it draw again.
+    void SetRedraw(BOOL bRedraw = TRUE) const;
     HWND SetFocus() const;
     void GetClientRect(LPRECT lpRect) const;
     void GetWindowRect(LPRECT lpRect) const;
