@@ -29,6 +29,8 @@ namespace {
 constexpr int STATE_IMAGE_WIDTH = 24;
 // Teal: the transparent colour of the state images.
 constexpr COLORREF STATE_IMAGE_MASK = RGB(0, 128, 128);
+// The number of changed icons from which a refresh holds the list's drawing.
+constexpr int HOLD_DRAWING_FROM = 128;
 
 } // namespace
 
@@ -83,15 +85,30 @@ void CKorvaneView::OnViewUpdate()
 {
     // Each item is probed exactly once, from the top: the probe itself
     // resets a signaled automatic-reset event, so order matters when two
-    // items hold the same event.
-    for (int i = 0; i < static_cast<int>(SendMessage(LVM_GETITEMCOUNT)); ++i) {
+    // items hold the same event. Only icons that changed are written back.
+    // Where many change, the list is drawn once at the end rather than
+    // item by item; holding the drawing has a fixed cost of its own, so a
+    // few changes are drawn as they come.
+    const int nCount = static_cast<int>(SendMessage(LVM_GETITEMCOUNT));
+    int nChanged = 0;
+    for (int i = 0; i < nCount; ++i) {
         LVITEMA item{};
         item.mask = LVIF_IMAGE | LVIF_PARAM;
         item.iItem = i;
         if (!SendMessage(LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)))
             continue;
-        item.iImage = GetEventEntryImage(*reinterpret_cast<const EventEntry*>(item.lParam));
+        const int nImage = GetEventEntryImage(*reinterpret_cast<const EventEntry*>(item.lParam));
+        if (nImage == item.iImage)
+            continue;
+        if (++nChanged == HOLD_DRAWING_FROM)
+            SetRedraw(FALSE);
+        item.mask = LVIF_IMAGE;
+        item.iImage = nImage;
         SendMessage(LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    }
+    if (nChanged >= HOLD_DRAWING_FROM) {
+        SetRedraw(TRUE);
+        Invalidate();
     }
 }
 

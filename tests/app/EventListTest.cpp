@@ -163,6 +163,73 @@ TEST_F(EventListTest, RefreshReprobesEveryItemOnceFromTheTopAndNothingElseChange
     }
 }
 
+// The pixels of pure red in item nItem's icon, as the list has drawn it.
+int RedPixelsInIcon(HWND hwndList, int nItem)
+{
+    RECT rc{};
+    rc.left = LVIR_ICON;
+    if (!SendMessageA(hwndList, LVM_GETITEMRECT, nItem, reinterpret_cast<LPARAM>(&rc)))
+        return -1;
+    const HDC hdc = GetDC(hwndList);
+    int nRed = 0;
+    for (int y = rc.top; y < rc.bottom; ++y)
+        for (int x = rc.left; x < rc.right; ++x)
+            nRed += GetPixel(hdc, x, y) == RGB(255, 0, 0);
+    ReleaseDC(hwndList, hdc);
+    return nRed;
+}
+
+// A refresh that changes many icons holds the list's drawing while it
+// writes them; afterwards the list must draw again, showing every new icon,
+// and a refresh with a few changes must still be drawn at once.
+TEST_F(EventListTest, RefreshChangingManyIconsOrFewLeavesTheListDrawnWithTheNewIcons)
+{
+    constexpr int kEvents = 300;
+    std::vector<HANDLE> events;
+    for (int i = 0; i < kEvents; ++i) {
+        const std::string strName = UniqueName(i);
+        ASSERT_TRUE(Hold(0, strName, TRUE, FALSE));
+        events.push_back(OpenEventA(EVENT_MODIFY_STATE, FALSE, strName.c_str()));
+        ASSERT_NE(nullptr, events.back());
+    }
+    Command(ID_VIEW_UPDATE);
+    UpdateWindow(List());
+    EXPECT_EQ(0, RedPixelsInIcon(List(), 0));
+
+    // The first event held is at the bottom: item n holds event kEvents - 1 - n.
+    struct Case
+    {
+        const char* what;
+        int nRed;   // the top nRed items are signaled, the others reset
+    };
+    const Case cases[] = {
+        { "every icon turns red", kEvents },
+        { "every icon turns grey", 0 },
+        { "three at the top turn red", 3 },
+        { "those three turn grey", 0 },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (int i = 0; i < kEvents; ++i)
+            (i >= kEvents - c.nRed ? SetEvent : ResetEvent)(events[i]);
+        Command(ID_VIEW_UPDATE);
+
+        std::vector<int> expected;
+        for (int nItem = 0; nItem < kEvents; ++nItem)
+            expected.push_back(nItem < c.nRed ? 1 : 0);
+        EXPECT_EQ(Show(expected), Show(Images()));
+
+        EXPECT_TRUE(GetWindowLongA(List(), GWL_STYLE) & WS_VISIBLE) << "drawing still held";
+        UpdateWindow(List());
+        if (c.nRed > 0)
+            EXPECT_LT(0, RedPixelsInIcon(List(), 0)) << "the top item is drawn red";
+        else
+            EXPECT_EQ(0, RedPixelsInIcon(List(), 0)) << "the top item is drawn grey";
+    }
+    for (const HANDLE hEvent : events)
+        CloseHandle(hEvent);
+}
+
 TEST_F(EventListTest, ClosingTheMainWindowClosesTheHandleOfEveryItem)
 {
     const std::string strManual = UniqueName(0);
