@@ -1,0 +1,3 @@
+#include "HarnessView.h"
+
+IMPLEMENT_DYNCREATE(CHarnessView, CKorvaneView)
