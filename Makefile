@@ -26,5 +26,9 @@ test: build
 run: build
 	bash scripts/run-korvane $(BUILD)
 
+# Benchmarks against baselines of the same run; prints one table.
+bench: build
+	bash scripts/wine-session --own-display bash bench/run-bench $(BUILD)
+
 clean:
 	rm -rf $(BUILD)
