@@ -2,7 +2,8 @@
 // and a process of its own: which windows and message boxes appear, what the
 // main window looks like from outside, and how the process ends.
 #include "FrameworkIds.h"
-#include "KorvaneProcess.h"
+#include "KorvaneFolder.h"
+#include "KorvaneRun.h"
 #include "KorvaneTexts.h"
 #include "ModalHelper.h"
 

@@ -2,7 +2,8 @@
 // shutdown, the handles it holds, the settings and help files named after
 // the executable, and what a run leaves behind.
 #include "FrameworkIds.h"
-#include "KorvaneProcess.h"
+#include "KorvaneFolder.h"
+#include "KorvaneRun.h"
 #include "KorvaneTexts.h"
 #include "ModalHelper.h"
 #include "resource.h"
@@ -74,9 +75,9 @@ TEST(ProcessTest, EveryWayToCloseAsksNothingClosesEveryHeldEventAndEndsWithZero)
 
         const std::string strManual = UniqueName("manual");
         const std::string strAuto = UniqueName("auto");
-        ASSERT_TRUE(run.AcceptName(strManual, false, true, true));
-        ASSERT_TRUE(run.AcceptName(strAuto));
-        ASSERT_TRUE(run.AcceptName(strManual, true));
+        ASSERT_EQ("", run.Create(strManual, false, true, true));
+        ASSERT_EQ("", run.Create(strAuto));
+        ASSERT_EQ("", run.Create(strManual, true));
         EXPECT_EQ(3, run.ItemCount());
         EXPECT_TRUE(EventExists(strManual));
         EXPECT_TRUE(EventExists(strAuto));
@@ -178,20 +179,18 @@ TEST(ProcessTest, CopyUnderAnotherNameKeepsSettingsAndHelpBesideItUnderItsOwnNam
 
     // An accepted name goes to Probe.ini.
     const std::string strName = UniqueName("probe");
-    ASSERT_TRUE(run.AcceptName(strName));
+    ASSERT_EQ("", run.Create(strName));
     EXPECT_EQ(1, run.ItemCount());
     char szFirst[256] = "";
     GetPrivateProfileStringA("options", "history0", "", szFirst, sizeof szFirst, folder.Path("Probe.ini").c_str());
     EXPECT_EQ(strName, szFirst);
 
     // A message box of the program keeps the application's title.
-    ASSERT_TRUE(run.AcceptName(strName));
-    const HWND hwndExists = run.WaitForDialog(ktest::AppTitle());
-    ASSERT_NE(nullptr, hwndExists) << "the name exists already";
+    ktest::ModalSnapshot exists;
     EXPECT_EQ(ktest::Ansi(L"ｲﾍﾞﾝﾄはすでに存在します。ｵｰﾌﾟﾝを指定してください。"),
-              ktest::ModalWindow(hwndExists).Capture().text);
-    ktest::ModalWindow(hwndExists).Press(IDOK);
-    ASSERT_TRUE(ktest::WaitForWindowGone(hwndExists, 5000));
+              run.Create(strName, false, false, false, &exists))
+        << "the name exists already";
+    EXPECT_EQ(ktest::AppTitle(), exists.caption);
 
     // Help looks for Probe.chm: the framework's empty prompt under the
     // application's title, until the file is there.

@@ -1,8 +1,10 @@
 // One session with Korvane.exe as a tester runs it: from a fresh folder,
 // driven through its windows, watched from outside through the named events
 // it creates and opens, and the settings file it leaves beside itself.
-#include "AnsiText.h"
-#include "KorvaneProcess.h"
+#include "FrameworkIds.h"
+#include "KorvaneFolder.h"
+#include "KorvaneRun.h"
+#include "KorvaneTexts.h"
 #include "ModalHelper.h"
 #include "RemoteListView.h"
 #include "resource.h"
@@ -11,14 +13,14 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <thread>
 
+using ktest::Ansi;
 using ktest::ModalSnapshot;
 using ktest::ModalWindow;
 
 namespace {
-
-constexpr UINT ID_APP_EXIT_COMMAND = 57665;
 
 enum class Outside
 {
@@ -64,8 +66,12 @@ class KorvaneSessionTest : public testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_korvane.Start());
-        m_pList = std::make_unique<RemoteListView>(m_korvane.View(), m_korvane.ProcessId());
+        ASSERT_TRUE(m_folder.Ready());
+        const HWND hWndFrame = m_korvane.WaitForMainWindow(20000);
+        ASSERT_NE(nullptr, hWndFrame);
+        ASSERT_TRUE(m_korvane.Settle(20000));
+        ASSERT_EQ(ktest::MainCaption(), ModalWindow(hWndFrame).Caption());
+        m_pList = std::make_unique<ktest::RemoteListView>(m_korvane.View(), m_korvane.ProcessId());
         ASSERT_TRUE(m_pList->IsReady());
     }
 
@@ -79,40 +85,18 @@ protected:
     ModalSnapshot Create(const std::string& strName, bool bOpen, bool bManual, bool bInitial,
                          bool bMessageExpected = false)
     {
-        m_korvane.PostCommand(ID_EVENT_CREATE);
-        const HWND hWndDialog = m_korvane.WaitForDialog(Ansi(L"ｲﾍﾞﾝﾄの作成"));
-        EXPECT_NE(nullptr, hWndDialog) << strName;
-        if (!hWndDialog)
-            return {};
-        FillCreateDialog(hWndDialog, strName, bOpen, bManual, bInitial);
-        EXPECT_TRUE(ktest::WaitForWindowGone(hWndDialog, 5000)) << strName;
         ModalSnapshot box;
-        if (bMessageExpected) {
-            const HWND hWndBox = m_korvane.WaitForDialog("Korvane");
-            EXPECT_NE(nullptr, hWndBox) << strName;
-            if (hWndBox) {
-                ModalWindow window(hWndBox);
-                box = window.Capture();
-                window.Press(IDOK);
-                EXPECT_TRUE(ktest::WaitForWindowGone(hWndBox, 5000));
-            }
-        }
-        EXPECT_TRUE(m_korvane.Settle()) << strName;
+        const std::string strResult = m_korvane.Create(strName, bOpen, bManual, bInitial, &box);
+        if (bMessageExpected)
+            EXPECT_NE(nullptr, box.hwnd) << strName << ": " << strResult;
+        else
+            EXPECT_EQ("", strResult) << strName;
         return box;
-    }
-
-    // Selects item nItem as a click would, then runs the command on it.
-    void CommandOnItem(int nItem, UINT nID)
-    {
-        m_pList->Select(nItem);
-        ASSERT_EQ(nItem, m_pList->SelectionMark());
-        m_korvane.PostCommand(nID);
-        ASSERT_TRUE(m_korvane.Settle());
     }
 
     void Refresh()
     {
-        m_korvane.PostCommand(ID_VIEW_UPDATE);
+        m_korvane.Command(ID_VIEW_UPDATE);
         ASSERT_TRUE(m_korvane.Settle());
     }
 
@@ -120,7 +104,7 @@ protected:
     std::vector<std::string> Info(int nItem)
     {
         m_pList->Select(nItem);
-        m_korvane.PostCommand(ID_EVENT_INFO);
+        m_korvane.Command(ID_EVENT_INFO);
         const HWND hWndDialog = m_korvane.WaitForDialog(Ansi(L"ｲﾍﾞﾝﾄ情報"));
         EXPECT_NE(nullptr, hWndDialog);
         if (!hWndDialog)
@@ -134,8 +118,9 @@ protected:
         return lines;
     }
 
-    KorvaneProcess m_korvane;
-    std::unique_ptr<RemoteListView> m_pList;
+    ktest::KorvaneFolder m_folder;
+    ktest::KorvaneRun m_korvane{m_folder};
+    std::unique_ptr<ktest::RemoteListView> m_pList;
 };
 
 TEST_F(KorvaneSessionTest, EventsCreatedOpenedChangedAndClosedAsOthersSeeThem)
@@ -155,7 +140,7 @@ TEST_F(KorvaneSessionTest, EventsCreatedOpenedChangedAndClosedAsOthersSeeThem)
     EXPECT_EQ(Ansi(L"ｲﾍﾞﾝﾄはすでに存在します。ｵｰﾌﾟﾝを指定してください。"), box.text);
     EXPECT_EQ("Korvane", box.caption);
     EXPECT_NE(0u, box.icon);
-    EXPECT_EQ(m_korvane.Frame(), box.owner);
+    EXPECT_EQ(m_korvane.WaitForMainWindow(), box.owner);
     EXPECT_FALSE(box.ownerEnabled);
     EXPECT_EQ(std::vector<std::string>{strAlpha}, m_pList->Texts());
     EXPECT_EQ(Outside::Signaled, Probe(strAlpha));
@@ -184,17 +169,17 @@ TEST_F(KorvaneSessionTest, EventsCreatedOpenedChangedAndClosedAsOthersSeeThem)
     DWORD dwWaited = WAIT_FAILED;
     std::thread waiter([&] { dwWaited = WaitForSingleObject(hBravo, 10000); });
     Sleep(300); // let the thread reach its wait
-    CommandOnItem(0, ID_EVENT_SIGNAL);
+    EXPECT_TRUE(m_korvane.CommandOnItem(ID_EVENT_SIGNAL, 0)); // not ASSERT: the waiter must be joined
     waiter.join();
     CloseHandle(hBravo);
     EXPECT_EQ(static_cast<DWORD>(WAIT_OBJECT_0), dwWaited);
     EXPECT_EQ((std::vector<int>{0, 3, 1}), m_pList->Images());
 
     // Korvane's own reset and signal on the marked item, seen from outside.
-    CommandOnItem(1, ID_EVENT_NONSIGNAL);
+    ASSERT_TRUE(m_korvane.CommandOnItem(ID_EVENT_NONSIGNAL, 1));
     EXPECT_EQ(Outside::NonSignaled, Probe(strAlpha));
     EXPECT_EQ((std::vector<int>{0, 2, 0}), m_pList->Images());
-    CommandOnItem(2, ID_EVENT_SIGNAL);
+    ASSERT_TRUE(m_korvane.CommandOnItem(ID_EVENT_SIGNAL, 2));
     EXPECT_EQ(Outside::Signaled, Probe(strAlpha));
     EXPECT_EQ((std::vector<int>{0, 3, 1}), m_pList->Images());
 
@@ -209,10 +194,10 @@ TEST_F(KorvaneSessionTest, EventsCreatedOpenedChangedAndClosedAsOthersSeeThem)
 
     // Closing the opened item leaves the event to the created one; closing
     // that too closes the last handle and the name is gone.
-    CommandOnItem(1, ID_EVENT_CLOSE);
+    ASSERT_TRUE(m_korvane.CommandOnItem(ID_EVENT_CLOSE, 1));
     EXPECT_EQ((std::vector<std::string>{strBravo, strAlpha}), m_pList->Texts());
     EXPECT_EQ(Outside::Signaled, Probe(strAlpha));
-    CommandOnItem(1, ID_EVENT_CLOSE);
+    ASSERT_TRUE(m_korvane.CommandOnItem(ID_EVENT_CLOSE, 1));
     EXPECT_EQ(std::vector<std::string>{strBravo}, m_pList->Texts());
     EXPECT_EQ(Outside::Missing, Probe(strAlpha));
 
@@ -220,15 +205,15 @@ TEST_F(KorvaneSessionTest, EventsCreatedOpenedChangedAndClosedAsOthersSeeThem)
     Create(strCharlie, false, true, true);
     EXPECT_EQ((std::vector<std::string>{strCharlie, strBravo}), m_pList->Texts());
     EXPECT_EQ(Outside::Signaled, Probe(strCharlie));
-    m_korvane.PostCommand(ID_APP_EXIT_COMMAND);
-    EXPECT_EQ(0, m_korvane.WaitForExit(10000));
+    m_korvane.Command(ID_APP_EXIT);
+    EXPECT_EQ(0u, m_korvane.WaitForExit());
     EXPECT_EQ(Outside::Missing, Probe(strBravo));
     EXPECT_EQ(Outside::Missing, Probe(strCharlie));
 
     // Every name accepted, the refused one included, most recent first and
     // without repeats, in the settings file beside the executable.
     EXPECT_EQ((std::vector<std::string>{strCharlie, strBravo, strAlpha, "", "", "", "", "", "", ""}),
-              History(m_korvane.SettingsPath()));
+              History(m_folder.Path("Korvane.ini")));
 }
 
 } // namespace

@@ -10,21 +10,22 @@
 //   info    the information dialog on a created, signaled event
 // Korvane is started from a fresh folder, driven through its windows only,
 // and ended at the close.
-#include "KorvaneProcess.h"
+#include "FrameworkIds.h"
+#include "KorvaneFolder.h"
+#include "KorvaneRun.h"
+#include "KorvaneTexts.h"
 #include "ModalHelper.h"
 #include "RemoteListView.h"
 #include "resource.h"
-
-#include "AnsiText.h"
 
 #include <windows.h>
 
 #include <cstdio>
 #include <string>
 
-namespace {
+using ktest::Ansi;
 
-constexpr UINT ID_APP_EXIT_COMMAND = 57665;
+namespace {
 
 bool ShowState(const std::string& strFolder, const char* pszState)
 {
@@ -41,48 +42,43 @@ bool ShowState(const std::string& strFolder, const char* pszState)
     return false;
 }
 
-bool Create(KorvaneProcess& korvane, const char* pszName, bool bOpen, bool bManual, bool bInitial)
-{
-    korvane.PostCommand(ID_EVENT_CREATE);
-    const HWND hWndDialog = korvane.WaitForDialog(Ansi(L"ｲﾍﾞﾝﾄの作成"));
-    if (!hWndDialog)
-        return false;
-    FillCreateDialog(hWndDialog, pszName, bOpen, bManual, bInitial);
-    return ktest::WaitForWindowGone(hWndDialog, 5000) && korvane.Settle();
-}
-
 int Run(const std::string& strFolder)
 {
     // Two events that another program made: one waiting, one signaled.
     const HANDLE hStop = CreateEventA(nullptr, TRUE, FALSE, "Service.Stop");
     const HANDLE hReady = CreateEventA(nullptr, TRUE, TRUE, "Service.Ready");
 
-    KorvaneProcess korvane;
-    if (!korvane.Start())
+    const ktest::KorvaneFolder folder;
+    ktest::KorvaneRun korvane(folder);
+    const HWND hWndFrame = korvane.WaitForMainWindow(20000);
+    if (!folder.Ready() || !hWndFrame || !korvane.Settle(20000))
         return 1;
     // Moved to the middle of the 420 x 320 desktop, as a user would drag it,
     // so that the dialogs centred over it stay whole in the picture.
-    SetWindowPos(korvane.Frame(), nullptr, 85, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    RemoteListView list(korvane.View(), korvane.ProcessId());
-    if (!Create(korvane, "Printer.Idle", false, true, false) || !Create(korvane, "Upload.Done", false, true, true) ||
-        !Create(korvane, "Service.Stop", true, false, false) || !Create(korvane, "Service.Ready", true, false, false))
+    SetWindowPos(hWndFrame, nullptr, 85, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const bool bFilled = korvane.Create("Printer.Idle", false, true, false).empty()
+                         && korvane.Create("Upload.Done", false, true, true).empty()
+                         && korvane.Create("Service.Stop", true).empty()
+                         && korvane.Create("Service.Ready", true).empty();
+    if (!bFilled)
         return 2;
     if (!ShowState(strFolder, "main"))
         return 3;
 
-    korvane.PostCommand(ID_EVENT_CREATE);
-    const HWND hWndCreate = korvane.WaitForDialog(Ansi(L"ｲﾍﾞﾝﾄの作成"));
+    korvane.Command(ID_EVENT_CREATE);
+    const HWND hWndCreate = korvane.WaitForDialog(ktest::CreateDialogCaption());
     if (!hWndCreate)
         return 4;
-    SendMessageA(GetDlgItem(hWndCreate, IDC_EVENT_NAME), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Sensor.Update"));
-    SendMessageA(GetDlgItem(hWndCreate, IDC_MANUAL_RESET), BM_CLICK, 0, 0);
-    if (!ShowState(strFolder, "create"))
+    const ktest::ModalWindow create(hWndCreate);
+    create.SetItemText(IDC_EVENT_NAME, "Sensor.Update");
+    create.Press(IDC_MANUAL_RESET);
+    if (!korvane.Settle() || !ShowState(strFolder, "create"))
         return 5;
-    ktest::ModalWindow(hWndCreate).Press(IDCANCEL);
+    create.Press(IDCANCEL);
     ktest::WaitForWindowGone(hWndCreate, 5000);
 
-    list.Select(2); // Upload.Done
-    korvane.PostCommand(ID_EVENT_INFO);
+    ktest::RemoteListView(korvane.View(), korvane.ProcessId()).Select(2); // Upload.Done
+    korvane.Command(ID_EVENT_INFO);
     const HWND hWndInfo = korvane.WaitForDialog(Ansi(L"ｲﾍﾞﾝﾄ情報"));
     if (!hWndInfo)
         return 6;
@@ -91,11 +87,11 @@ int Run(const std::string& strFolder)
     ktest::ModalWindow(hWndInfo).Press(IDOK);
     ktest::WaitForWindowGone(hWndInfo, 5000);
 
-    korvane.PostCommand(ID_APP_EXIT_COMMAND);
-    const int nExit = korvane.WaitForExit(10000);
+    korvane.Command(ID_APP_EXIT);
+    const DWORD dwExit = korvane.WaitForExit();
     CloseHandle(hStop);
     CloseHandle(hReady);
-    return nExit == 0 ? 0 : 8;
+    return dwExit == 0 ? 0 : 8;
 }
 
 } // namespace

@@ -2,7 +2,8 @@
 // executable path near MAX_PATH, and two copies sharing one settings file
 // and one event name. Every run is bounded and ends its process.
 #include "CString.h"
-#include "KorvaneProcess.h"
+#include "KorvaneFolder.h"
+#include "KorvaneRun.h"
 #include "ModalHelper.h"
 #include "TempFolder.h"
 #include "resource.h"
@@ -46,8 +47,8 @@ std::string CopyProgram(const std::string& strFolder)
 {
     CreateDirectoryA(strFolder.c_str(), nullptr);
     const std::string strExe = strFolder + "\\Korvane.exe";
-    return CopyFileA(CKorvaneProcess::BuiltExecutable().c_str(), strExe.c_str(), FALSE) ? strExe
-                                                                                       : std::string();
+    return CopyFileA(ktest::BuiltKorvanePath("Korvane.exe").c_str(), strExe.c_str(), FALSE) ? strExe
+                                                                                          : std::string();
 }
 
 // --- command line --------------------------------------------------------------
@@ -80,17 +81,17 @@ TEST(ProgramRunTest, OddCommandLinesStartOrStopCleanly)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        CKorvaneProcess program;
-        ASSERT_TRUE(program.Start(CKorvaneProcess::BuiltExecutable(), c.arguments));
+        ktest::KorvaneRun program(ktest::BuiltKorvanePath("Korvane.exe"), c.arguments);
+        ASSERT_TRUE(program.Started());
         if (c.bWindow) {
             ASSERT_NE(nullptr, program.WaitForMainWindow());
             EXPECT_EQ(0u, program.Close());
         } else {
-            const HWND hBox = program.WaitForDialog(10000);
+            const HWND hBox = program.WaitForAnyDialog();
             ASSERT_NE(nullptr, hBox);
             EXPECT_EQ(nullptr, program.WaitForMainWindow(0));
             ktest::ModalWindow(hBox).Press(IDOK);
-            EXPECT_TRUE(program.WaitForExit(10000));
+            EXPECT_NE(STILL_ACTIVE, program.WaitForExit());
         }
     }
 
@@ -121,8 +122,8 @@ TEST(ProgramRunTest, DeepExecutablePathKeepsSettingsBesideIt)
         const std::string strExe = CopyProgram(strFolder);
         ASSERT_EQ(nLength, strExe.size());
 
-        CKorvaneProcess program;
-        ASSERT_TRUE(program.Start(strExe));
+        ktest::KorvaneRun program(strExe);
+        ASSERT_TRUE(program.Started());
         ASSERT_NE(nullptr, program.WaitForMainWindow());
         const std::string strName = Unique("Korvane.Robust.Deep" + std::to_string(nLength));
         EXPECT_EQ("", program.Create(strName));
@@ -141,9 +142,9 @@ TEST(ProgramRunTest, TwoCopiesShareSettingsFileAndEvents)
     const std::string strExe = CopyProgram(folder.Path("copies"));
     ASSERT_FALSE(strExe.empty());
     const std::string strSettings = folder.Path("copies\\Korvane.ini");
-    CKorvaneProcess first, second;
-    ASSERT_TRUE(first.Start(strExe));
-    ASSERT_TRUE(second.Start(strExe));
+    ktest::KorvaneRun first(strExe), second(strExe);
+    ASSERT_TRUE(first.Started());
+    ASSERT_TRUE(second.Started());
     ASSERT_NE(nullptr, first.WaitForMainWindow());
     ASSERT_NE(nullptr, second.WaitForMainWindow());
 
@@ -154,8 +155,8 @@ TEST(ProgramRunTest, TwoCopiesShareSettingsFileAndEvents)
 
     // The second copy's dialog reads the history now and saves after the
     // first copy's next save: the last writer's list wins.
-    PostMessageA(second.MainWindow(), WM_COMMAND, ID_EVENT_CREATE, 0);
-    const HWND hDlg = second.WaitForDialog(10000);
+    second.Command(ID_EVENT_CREATE);
+    const HWND hDlg = second.WaitForAnyDialog();
     ASSERT_NE(nullptr, hDlg);
     ASSERT_EQ("", first.Create(strTwo, false, true));
     EXPECT_EQ((Names{ strTwo, strOne, "", "", "", "", "", "", "", "" }), History(strSettings));
@@ -182,10 +183,11 @@ TEST(ProgramRunTest, TwoCopiesShareSettingsFileAndEvents)
 
     // One event: signaled in the second copy, red in the first at its next
     // refresh (manual reset: the probes do not consume it).
-    second.Command(ID_EVENT_SIGNAL, 0);
+    ASSERT_TRUE(second.CommandOnItem(ID_EVENT_SIGNAL, 0));
     EXPECT_EQ(3, second.Items()[0].image);
-    first.Command(ID_VIEW_UPDATE, -1);
-    const std::vector<CKorvaneProcess::Item> items = first.Items();
+    first.Command(ID_VIEW_UPDATE);
+    ASSERT_TRUE(first.Settle());
+    const std::vector<ktest::ListItem> items = first.Items();
     ASSERT_EQ(2u, items.size());
     EXPECT_EQ(strTwo, items[0].text);
     EXPECT_EQ(1, items[0].image);

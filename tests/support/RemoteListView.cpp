@@ -1,17 +1,18 @@
 #include "RemoteListView.h"
 
-
-
+namespace ktest {
 namespace {
 
-constexpr SIZE_T kTextOffset = 256;
+constexpr SIZE_T kTextOffset = 256;   // room for the LVITEMA before the text
 constexpr int kTextSize = 512;
 constexpr DWORD kSendTimeoutMs = 2000;
 
+static_assert(sizeof(LVITEMA) <= kTextOffset, "the item overlaps its text buffer");
+
 } // namespace
 
-RemoteListView::RemoteListView(HWND hWnd, DWORD dwProcessId)
-    : m_hWnd(hWnd)
+RemoteListView::RemoteListView(HWND hwndList, DWORD dwProcessId)
+    : m_hwnd(hwndList)
 {
     m_hProcess = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, dwProcessId);
     if (m_hProcess)
@@ -31,19 +32,19 @@ RemoteListView::~RemoteListView()
 LRESULT RemoteListView::Send(UINT message, WPARAM wParam, LPARAM lParam) const
 {
     DWORD_PTR dwResult = 0;
-    if (!SendMessageTimeoutA(m_hWnd, message, wParam, lParam, SMTO_ABORTIFHUNG, kSendTimeoutMs, &dwResult))
+    if (!SendMessageTimeoutA(m_hwnd, message, wParam, lParam, SMTO_ABORTIFHUNG, kSendTimeoutMs, &dwResult))
         return -1;
     return static_cast<LRESULT>(dwResult);
 }
 
 bool RemoteListView::Write(const LVITEMA& item) const
 {
-    return WriteProcessMemory(m_hProcess, m_pRemote, &item, sizeof item, nullptr) != FALSE;
+    return m_pRemote && WriteProcessMemory(m_hProcess, m_pRemote, &item, sizeof item, nullptr);
 }
 
 bool RemoteListView::Read(LVITEMA& item) const
 {
-    return ReadProcessMemory(m_hProcess, m_pRemote, &item, sizeof item, nullptr) != FALSE;
+    return m_pRemote && ReadProcessMemory(m_hProcess, m_pRemote, &item, sizeof item, nullptr);
 }
 
 int RemoteListView::Count() const
@@ -51,34 +52,44 @@ int RemoteListView::Count() const
     return static_cast<int>(Send(LVM_GETITEMCOUNT, 0, 0));
 }
 
+std::vector<ListItem> RemoteListView::Items() const
+{
+    std::vector<ListItem> items;
+    const int nCount = Count();
+    for (int i = 0; i < nCount; ++i) {
+        LVITEMA item{};
+        item.mask = LVIF_TEXT | LVIF_IMAGE;
+        item.iItem = i;
+        item.iImage = -1;
+        item.pszText = m_pRemote + kTextOffset;
+        item.cchTextMax = kTextSize;
+        ListItem read;
+        if (Write(item) && Send(LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(m_pRemote)) > 0 && Read(item)) {
+            read.image = item.iImage;
+            // The control may point pszText at its own copy instead of
+            // filling the buffer; either way the text is in that process.
+            char szText[kTextSize] = "";
+            if (ReadProcessMemory(m_hProcess, item.pszText, szText, sizeof szText - 1, nullptr))
+                read.text = szText;
+        }
+        items.push_back(read);
+    }
+    return items;
+}
+
 std::vector<std::string> RemoteListView::Texts() const
 {
     std::vector<std::string> texts;
-    for (int i = 0; i < Count(); ++i) {
-        LVITEMA item{};
-        item.iSubItem = 0;
-        item.pszText = m_pRemote + kTextOffset;
-        item.cchTextMax = kTextSize;
-        char szText[kTextSize] = "";
-        if (Write(item) && Send(LVM_GETITEMTEXTA, i, reinterpret_cast<LPARAM>(m_pRemote)) >= 0)
-            ReadProcessMemory(m_hProcess, m_pRemote + kTextOffset, szText, sizeof szText - 1, nullptr);
-        texts.push_back(szText);
-    }
+    for (const ListItem& item : Items())
+        texts.push_back(item.text);
     return texts;
 }
 
 std::vector<int> RemoteListView::Images() const
 {
     std::vector<int> images;
-    for (int i = 0; i < Count(); ++i) {
-        LVITEMA item{};
-        item.mask = LVIF_IMAGE;
-        item.iItem = i;
-        item.iImage = -1;
-        if (Write(item) && Send(LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(m_pRemote)) > 0)
-            Read(item);
-        images.push_back(item.iImage);
-    }
+    for (const ListItem& item : Items())
+        images.push_back(item.image);
     return images;
 }
 
@@ -98,3 +109,5 @@ void RemoteListView::Select(int nItem) const
     // none; a click always moves the mark to the item clicked.
     Send(LVM_SETSELECTIONMARK, 0, nItem);
 }
+
+} // namespace ktest
