@@ -7,6 +7,7 @@
 #include "HarnessApp.h"
 #include "HarnessView.h"
 #include "ModalHelper.h"
+#include "RobustnessText.h"
 #include "TempFolder.h"
 #include "ViewItems.h"
 #include "resource.h"
@@ -20,20 +21,6 @@
 #include <vector>
 
 namespace {
-
-using Names = std::vector<std::string>;
-
-std::string LoadText(UINT nID)
-{
-    CString str;
-    str.LoadString(nID);
-    return str.GetString();
-}
-
-std::string Unique(const std::string& strName)
-{
-    return strName + "." + std::to_string(GetCurrentProcessId());
-}
 
 class CreateInputTest : public ::testing::Test
 {
@@ -101,19 +88,10 @@ protected:
 
     std::string Read(const char* pszSection, const char* pszKey) const
     {
-        std::vector<char> buffer(8192);
-        GetPrivateProfileStringA(pszSection, pszKey, "", buffer.data(),
-                                 static_cast<DWORD>(buffer.size()), m_strSettings.c_str());
-        return buffer.data();
+        return ReadSetting(m_strSettings, pszSection, pszKey);
     }
 
-    Names History() const
-    {
-        Names history;
-        for (int i = 0; i < 10; ++i)
-            history.push_back(Read("options", ("history" + std::to_string(i)).c_str()));
-        return history;
-    }
+    Names History() const { return ReadHistory(m_strSettings); }
 
     TempFolder m_folder;
     std::string m_strSettings;

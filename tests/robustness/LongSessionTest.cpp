@@ -8,6 +8,7 @@
 #include "HarnessApp.h"
 #include "HarnessView.h"
 #include "ModalHelper.h"
+#include "RobustnessText.h"
 #include "ViewItems.h"
 #include "resource.h"
 
@@ -85,13 +86,6 @@ protected:
     CHarnessView* m_pView = nullptr;
     CFrameWnd* m_pFrame = nullptr;
 };
-
-std::string LoadText(UINT nID)
-{
-    CString str;
-    str.LoadString(nID);
-    return str.GetString();
-}
 
 TEST_F(LongSessionTest, TenThousandMixedCommandsKeepEveryIconRight)
 {

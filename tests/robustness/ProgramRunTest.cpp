@@ -1,10 +1,10 @@
 // The built Korvane.exe in processes of its own: odd command lines, an
 // executable path near MAX_PATH, and two copies sharing one settings file
 // and one event name. Every run is bounded and ends its process.
-#include "CString.h"
 #include "KorvaneFolder.h"
 #include "KorvaneRun.h"
 #include "ModalHelper.h"
+#include "RobustnessText.h"
 #include "TempFolder.h"
 #include "resource.h"
 
@@ -14,32 +14,6 @@
 #include <vector>
 
 namespace {
-
-using Names = std::vector<std::string>;
-
-std::string LoadText(UINT nID)
-{
-    CString str;
-    str.LoadString(nID);
-    return str.GetString();
-}
-
-std::string Unique(const std::string& strName)
-{
-    return strName + "." + std::to_string(GetCurrentProcessId());
-}
-
-Names History(const std::string& strSettings)
-{
-    Names history;
-    for (int i = 0; i < 10; ++i) {
-        char szValue[4096] = "";
-        GetPrivateProfileStringA("options", ("history" + std::to_string(i)).c_str(), "", szValue,
-                                 sizeof(szValue), strSettings.c_str());
-        history.push_back(szValue);
-    }
-    return history;
-}
 
 // Korvane.exe copied into a folder of its own, so that its settings file
 // is a fresh one beside it.
@@ -129,7 +103,7 @@ TEST(ProgramRunTest, DeepExecutablePathKeepsSettingsBesideIt)
         EXPECT_EQ("", program.Create(strName));
         // The path with its last three characters replaced.
         const std::string strSettings = strExe.substr(0, strExe.size() - 3) + "ini";
-        EXPECT_EQ(strName, History(strSettings).front());
+        EXPECT_EQ(strName, ReadHistory(strSettings).front());
         EXPECT_EQ(0u, program.Close());
     }
 }
@@ -159,7 +133,7 @@ TEST(ProgramRunTest, TwoCopiesShareSettingsFileAndEvents)
     const HWND hDlg = second.WaitForAnyDialog();
     ASSERT_NE(nullptr, hDlg);
     ASSERT_EQ("", first.Create(strTwo, false, true));
-    EXPECT_EQ((Names{ strTwo, strOne, "", "", "", "", "", "", "", "" }), History(strSettings));
+    EXPECT_EQ((Names{ strTwo, strOne, "", "", "", "", "", "", "", "" }), ReadHistory(strSettings));
     const ktest::ModalWindow dlg(hDlg);
     dlg.SetItemText(IDC_EVENT_NAME, strThree.c_str());
     dlg.Press(IDOK);
@@ -170,7 +144,7 @@ TEST(ProgramRunTest, TwoCopiesShareSettingsFileAndEvents)
             ktest::PumpMessages(20);
         return second.Items().size();
     }());
-    EXPECT_EQ((Names{ strThree, strOne, "", "", "", "", "", "", "", "" }), History(strSettings));
+    EXPECT_EQ((Names{ strThree, strOne, "", "", "", "", "", "", "", "" }), ReadHistory(strSettings));
 
     // The same name in the second copy: refused when creating, held when
     // opening.

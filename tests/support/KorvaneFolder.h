@@ -10,6 +10,8 @@
 //
 // The folder is removed with everything in it at destruction; a run in it
 // must have ended by then (declare the folder before the run).
+#include "TempFolder.h"
+
 #include <string>
 #include <vector>
 
@@ -25,7 +27,6 @@ class KorvaneFolder
 {
 public:
     explicit KorvaneFolder(const std::string& strExeName = "Korvane.exe", bool bWithHelp = true);
-    ~KorvaneFolder();
     KorvaneFolder(const KorvaneFolder&) = delete;
     KorvaneFolder& operator=(const KorvaneFolder&) = delete;
 
@@ -38,7 +39,7 @@ public:
     std::vector<std::string> Files() const;
 
 private:
-    std::string m_strFolder;
+    TempFolder m_folder;
     std::string m_strExeName;
     bool m_bReady = false;
 };

@@ -36,7 +36,7 @@ TempFolder::TempFolder()
     char szTemp[MAX_PATH];
     ::GetTempPathA(MAX_PATH, szTemp);
     char szName[64];
-    std::snprintf(szName, sizeof szName, "korvane-settings-%lu-%d", ::GetCurrentProcessId(), ++s_nSerial);
+    std::snprintf(szName, sizeof szName, "korvane-test-%lu-%d", ::GetCurrentProcessId(), ++s_nSerial);
     m_strPath = std::string(szTemp) + szName;
     RemoveTree(m_strPath);
     ::CreateDirectoryA(m_strPath.c_str(), nullptr);
