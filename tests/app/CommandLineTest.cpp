@@ -6,6 +6,7 @@
 #include "KorvaneRun.h"
 #include "KorvaneTexts.h"
 #include "ModalHelper.h"
+#include "WindowQuery.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -15,13 +16,6 @@
 #include <vector>
 
 namespace {
-
-std::string ClassOf(HWND hwnd)
-{
-    char szClass[128] = "";
-    GetClassNameA(hwnd, szClass, sizeof szClass);
-    return szClass;
-}
 
 struct DescendantSearch
 {
@@ -38,13 +32,6 @@ BOOL CALLBACK FindById(HWND hwnd, LPARAM lParam)
     return FALSE;
 }
 
-LRESULT SendBounded(HWND hwnd, UINT message)
-{
-    DWORD_PTR dwResult = 0;
-    SendMessageTimeoutA(hwnd, message, 0, 0, SMTO_ABORTIFHUNG, 2000, &dwResult);
-    return static_cast<LRESULT>(dwResult);
-}
-
 // The main window as another process sees it, in one line per property,
 // so that a mismatch shows all of it.
 std::vector<std::string> DescribeMainWindow(HWND hwnd)
@@ -59,8 +46,8 @@ std::vector<std::string> DescribeMainWindow(HWND hwnd)
 
     DescendantSearch bar{ AFX_IDW_TOOLBAR, nullptr };
     EnumChildWindows(hwnd, FindById, reinterpret_cast<LPARAM>(&bar));
-    lines.push_back("toolbar " + (bar.hwndFound ? ClassOf(bar.hwndFound) : std::string("none")) + ", "
-                    + std::to_string(bar.hwndFound ? SendBounded(bar.hwndFound, TB_BUTTONCOUNT) : 0) + " buttons"
+    lines.push_back("toolbar " + (bar.hwndFound ? ktest::ClassName(bar.hwndFound) : std::string("none")) + ", "
+                    + std::to_string(bar.hwndFound ? ktest::SendBounded(bar.hwndFound, TB_BUTTONCOUNT) : 0) + " buttons"
                     + (bar.hwndFound && IsWindowVisible(bar.hwndFound) ? ", visible" : ""));
 
     const HWND hwndList = GetDlgItem(hwnd, AFX_IDW_PANE_FIRST);
@@ -68,8 +55,8 @@ std::vector<std::string> DescribeMainWindow(HWND hwnd)
     char szStyle[64];
     wsprintfA(szStyle, "style %08lx exstyle edge %s", style,
               (GetWindowLongA(hwndList, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) ? "yes" : "no");
-    lines.push_back("list " + (hwndList ? ClassOf(hwndList) : std::string("none")) + ", " + szStyle + ", "
-                    + std::to_string(hwndList ? SendBounded(hwndList, LVM_GETITEMCOUNT) : -1) + " items");
+    lines.push_back("list " + (hwndList ? ktest::ClassName(hwndList) : std::string("none")) + ", " + szStyle + ", "
+                    + std::to_string(hwndList ? ktest::SendBounded(hwndList, LVM_GETITEMCOUNT) : -1) + " items");
     return lines;
 }
 
@@ -113,7 +100,7 @@ Run RunWith(const ktest::KorvaneFolder& folder, const std::string& strArgs)
             if (GetMenu(hwnd))
                 hwndMain = hwnd;
         for (const HWND hwnd : process.Windows()) {
-            if (ClassOf(hwnd) != "#32770" || !seen.insert(hwnd).second)
+            if (ktest::ClassName(hwnd) != "#32770" || !seen.insert(hwnd).second)
                 continue;
             run.boxes.push_back(ktest::ModalWindow(hwnd).Capture());
             run.bMainWindowWithBox = run.bMainWindowWithBox || hwndMain;

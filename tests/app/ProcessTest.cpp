@@ -6,6 +6,7 @@
 #include "KorvaneRun.h"
 #include "KorvaneTexts.h"
 #include "ModalHelper.h"
+#include "WindowQuery.h"
 #include "resource.h"
 
 #include <gtest/gtest.h>
@@ -41,9 +42,7 @@ DWORD WaitForQuietExit(const ktest::KorvaneRun& run, std::vector<std::string>* p
         if (dwExitCode != STILL_ACTIVE)
             return dwExitCode;
         for (const HWND hwnd : run.Windows()) {
-            char szClass[16] = "";
-            GetClassNameA(hwnd, szClass, sizeof szClass);
-            if (lstrcmpA(szClass, "#32770") == 0) {
+            if (ktest::ClassName(hwnd) == "#32770") {
                 pBoxes->push_back(ktest::ModalWindow(hwnd).Caption());
                 ktest::ModalWindow(hwnd).Press(IDCANCEL);
             }

@@ -12,20 +12,6 @@ std::string ExeFolder()
     return strModule.substr(0, strModule.rfind('\\') + 1);
 }
 
-std::string ClassName(HWND hwnd)
-{
-    char szClass[128] = "";
-    GetClassNameA(hwnd, szClass, sizeof szClass);
-    return szClass;
-}
-
-std::string WindowText(HWND hwnd)
-{
-    char szText[512] = "";
-    GetWindowTextA(hwnd, szText, sizeof szText);
-    return szText;
-}
-
 } // namespace ktest
 
 namespace {

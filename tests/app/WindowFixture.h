@@ -5,6 +5,7 @@
 // document as the program makes them.
 #include "FrameWnd.h"
 #include "KorvaneApp.h"
+#include "WindowQuery.h"
 
 #include <gtest/gtest.h>
 
@@ -14,8 +15,6 @@ namespace ktest {
 
 // Folder of the test executable, with a trailing backslash.
 std::string ExeFolder();
-std::string ClassName(HWND hwnd);
-std::string WindowText(HWND hwnd);
 
 } // namespace ktest
 

@@ -9,6 +9,7 @@
 #include "SampleFrame.h"
 #include "SampleView.h"
 #include "TestApp.h"
+#include "WindowQuery.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -66,13 +67,6 @@ protected:
     CSampleView* m_pView = nullptr;
 };
 
-std::string ClassName(HWND hWnd)
-{
-    char szClass[64] = "";
-    GetClassNameA(hWnd, szClass, sizeof(szClass));
-    return szClass;
-}
-
 RECT WindowRectIn(HWND hWnd, HWND hWndParent)
 {
     RECT rect;
@@ -127,7 +121,7 @@ TEST_F(SampleFrameTest, FrameTakesCaptionIconAndMenuFromOneIdentifier)
 
 TEST_F(SampleFrameTest, ViewIsAListControlWithTheClientEdgeInsteadOfTheFrame)
 {
-    EXPECT_EQ("SysListView32", ClassName(m_pView->m_hWnd));
+    EXPECT_EQ("SysListView32", ktest::ClassName(m_pView->m_hWnd));
     EXPECT_EQ(AFX_IDW_PANE_FIRST, m_pView->GetDlgCtrlID());
     EXPECT_EQ(static_cast<DWORD>(WS_CHILD | WS_VISIBLE | LVS_LIST | LVS_SINGLESEL),
               m_pView->GetStyle() & ~(WS_CLIPSIBLINGS | WS_CLIPCHILDREN))

@@ -3,6 +3,7 @@
 #include "FrameworkIds.h"
 #include "KorvaneFolder.h"
 #include "KorvaneTexts.h"
+#include "WindowQuery.h"
 #include "resource.h"
 
 #include <commctrl.h>
@@ -13,25 +14,9 @@ namespace ktest {
 namespace {
 
 constexpr DWORD kPollMs = 20;
-constexpr DWORD kSendTimeoutMs = 2000;
 constexpr DWORD kWindowTimeoutMs = 10000;
 constexpr DWORD kEndTimeoutMs = 5000;
 constexpr char kDialogClass[] = "#32770";
-
-LRESULT SendBounded(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
-{
-    DWORD_PTR dwResult = 0;
-    if (!hwnd || !SendMessageTimeoutA(hwnd, message, wParam, lParam, SMTO_ABORTIFHUNG, kSendTimeoutMs, &dwResult))
-        return -1;
-    return static_cast<LRESULT>(dwResult);
-}
-
-std::string ClassOf(HWND hwnd)
-{
-    char szClass[128] = "";
-    GetClassNameA(hwnd, szClass, sizeof szClass);
-    return szClass;
-}
 
 struct ProcessWindows
 {
@@ -99,7 +84,7 @@ KorvaneRun::~KorvaneRun()
     if (WaitForSingleObject(m_pi.hProcess, 0) == WAIT_TIMEOUT) {
         // Boxes first, then the main window, as a user would.
         for (const HWND hwnd : Windows())
-            if (ClassOf(hwnd) == kDialogClass)
+            if (ClassName(hwnd) == kDialogClass)
                 PostMessageA(hwnd, WM_COMMAND, IDCANCEL, 0);
         if (Close(kEndTimeoutMs) == STILL_ACTIVE)
             WaitForSingleObject(m_pi.hProcess, kEndTimeoutMs);
@@ -133,7 +118,7 @@ HWND KorvaneRun::WaitForDialog(const std::string& strCaption, DWORD timeoutMs) c
     return PollFor(
         [this, &strCaption]() -> HWND {
             for (const HWND hwnd : Windows())
-                if (ClassOf(hwnd) == kDialogClass && ModalWindow(hwnd).Caption() == strCaption)
+                if (ClassName(hwnd) == kDialogClass && ModalWindow(hwnd).Caption() == strCaption)
                     return hwnd;
             return nullptr;
         },
@@ -145,7 +130,7 @@ HWND KorvaneRun::WaitForAnyDialog(DWORD timeoutMs) const
     return PollFor(
         [this]() -> HWND {
             for (const HWND hwnd : Windows())
-                if (ClassOf(hwnd) == kDialogClass)
+                if (ClassName(hwnd) == kDialogClass)
                     return hwnd;
             return nullptr;
         },
@@ -157,7 +142,7 @@ HWND KorvaneRun::WaitForOtherWindow(DWORD timeoutMs) const
     return PollFor(
         [this]() -> HWND {
             for (const HWND hwnd : Windows())
-                if (!GetMenu(hwnd) && ClassOf(hwnd) != kDialogClass && ClassOf(hwnd) != TOOLTIPS_CLASSA)
+                if (!GetMenu(hwnd) && ClassName(hwnd) != kDialogClass && ClassName(hwnd) != TOOLTIPS_CLASSA)
                     return hwnd;
             return nullptr;
         },
@@ -242,7 +227,7 @@ std::string KorvaneRun::Create(const std::string& strName, bool bOpen, bool bMan
 
 int KorvaneRun::ItemCount() const
 {
-    return static_cast<int>(SendBounded(View(), LVM_GETITEMCOUNT));
+    return static_cast<int>(SendBounded(View(), LVM_GETITEMCOUNT, 0, 0, -1));
 }
 
 std::vector<ListItem> KorvaneRun::Items() const

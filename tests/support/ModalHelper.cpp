@@ -1,12 +1,13 @@
 #include "ModalHelper.h"
 
+#include "WindowQuery.h"
+
 #include <algorithm>
 #include <utility>
 
 namespace ktest {
 namespace {
 
-constexpr DWORD kSendTimeoutMs = 2000;
 constexpr UINT kTickMs = 15;
 constexpr DWORD kPollMs = 20;
 constexpr int kMessageBoxTextId = 0xFFFF;
@@ -14,30 +15,6 @@ constexpr char kDialogClass[] = "#32770";
 
 // The one script of this thread; the hook and the timer find it here.
 thread_local ModalScript* t_script = nullptr;
-
-LRESULT SendBounded(HWND hwnd, UINT uMsg, WPARAM wParam = 0, LPARAM lParam = 0)
-{
-    DWORD_PTR dwResult = 0;
-    if (!SendMessageTimeoutA(hwnd, uMsg, wParam, lParam, SMTO_ABORTIFHUNG, kSendTimeoutMs, &dwResult))
-        return 0;
-    return static_cast<LRESULT>(dwResult);
-}
-
-std::string TextOf(HWND hwnd)
-{
-    const LRESULT nLength = SendBounded(hwnd, WM_GETTEXTLENGTH);
-    std::string text(static_cast<size_t>(nLength) + 1, '\0');
-    const LRESULT nCopied = SendBounded(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]));
-    text.resize(static_cast<size_t>(std::max<LRESULT>(0, std::min(nCopied, nLength))));
-    return text;
-}
-
-std::string ClassOf(HWND hwnd)
-{
-    char szClass[256] = "";
-    GetClassNameA(hwnd, szClass, sizeof szClass);
-    return szClass;
-}
 
 HWND FocusOf(HWND hwnd)
 {
@@ -66,7 +43,7 @@ HWND ChildContaining(HWND hwndTop, HWND hwnd)
 UINT IconStyleOf(HWND hwnd)
 {
     for (HWND hwndChild = GetWindow(hwnd, GW_CHILD); hwndChild; hwndChild = GetWindow(hwndChild, GW_HWNDNEXT)) {
-        if (lstrcmpiA(ClassOf(hwndChild).c_str(), "Static") != 0
+        if (lstrcmpiA(ClassName(hwndChild).c_str(), "Static") != 0
             || (GetWindowLongA(hwndChild, GWL_STYLE) & SS_TYPEMASK) != SS_ICON)
             continue;
         const HICON hIcon = reinterpret_cast<HICON>(SendBounded(hwndChild, STM_GETICON));
@@ -91,8 +68,8 @@ ControlState CaptureControl(HWND hwnd)
     ControlState control;
     control.hwnd = hwnd;
     control.id = GetDlgCtrlID(hwnd);
-    control.className = ClassOf(hwnd);
-    control.text = TextOf(hwnd);
+    control.className = ClassName(hwnd);
+    control.text = WindowText(hwnd);
     control.style = GetWindowLongA(hwnd, GWL_STYLE);
     control.enabled = IsWindowEnabled(hwnd) != FALSE;
     control.visible = IsWindowVisible(hwnd) != FALSE;
@@ -118,12 +95,12 @@ bool ModalWindow::IsOpen() const
 
 std::string ModalWindow::Caption() const
 {
-    return TextOf(m_hwnd);
+    return WindowText(m_hwnd);
 }
 
 std::string ModalWindow::ItemText(int nID) const
 {
-    return TextOf(Item(nID));
+    return WindowText(Item(nID));
 }
 
 bool ModalWindow::IsChecked(int nID) const
@@ -146,7 +123,7 @@ ModalSnapshot ModalWindow::Capture() const
 {
     ModalSnapshot snapshot;
     snapshot.hwnd = m_hwnd;
-    snapshot.className = ClassOf(m_hwnd);
+    snapshot.className = ClassName(m_hwnd);
     snapshot.caption = Caption();
     snapshot.owner = GetWindow(m_hwnd, GW_OWNER);
     snapshot.ownerEnabled = snapshot.owner && IsWindowEnabled(snapshot.owner);
@@ -267,7 +244,7 @@ LRESULT CALLBACK ModalScript::CbtProc(int nCode, WPARAM wParam, LPARAM lParam)
     if (nCode == HCBT_ACTIVATE && pScript) {
         const HWND hwnd = reinterpret_cast<HWND>(wParam);
         const auto isKnown = [hwnd](const OpenWindow& window) { return window.hwnd == hwnd; };
-        if (ClassOf(hwnd) == kDialogClass
+        if (ClassName(hwnd) == kDialogClass
             && std::find(pScript->m_pending.begin(), pScript->m_pending.end(), hwnd) == pScript->m_pending.end()
             && std::none_of(pScript->m_open.begin(), pScript->m_open.end(), isKnown))
             pScript->m_pending.push_back(hwnd);
@@ -353,8 +330,8 @@ BOOL CALLBACK MatchWindow(HWND hwnd, LPARAM lParam)
 {
     WindowQuery& query = *reinterpret_cast<WindowQuery*>(lParam);
     if (!IsWindowVisible(hwnd)
-        || (query.pszClass && ClassOf(hwnd) != query.pszClass)
-        || (query.pszCaption && TextOf(hwnd) != query.pszCaption))
+        || (query.pszClass && ClassName(hwnd) != query.pszClass)
+        || (query.pszCaption && WindowText(hwnd) != query.pszCaption))
         return TRUE;
     query.hwndFound = hwnd;
     return FALSE;

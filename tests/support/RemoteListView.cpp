@@ -1,11 +1,12 @@
 #include "RemoteListView.h"
 
+#include "WindowQuery.h"
+
 namespace ktest {
 namespace {
 
 constexpr SIZE_T kTextOffset = 256;   // room for the LVITEMA before the text
 constexpr int kTextSize = 512;
-constexpr DWORD kSendTimeoutMs = 2000;
 
 static_assert(sizeof(LVITEMA) <= kTextOffset, "the item overlaps its text buffer");
 
@@ -31,10 +32,7 @@ RemoteListView::~RemoteListView()
 
 LRESULT RemoteListView::Send(UINT message, WPARAM wParam, LPARAM lParam) const
 {
-    DWORD_PTR dwResult = 0;
-    if (!SendMessageTimeoutA(m_hwnd, message, wParam, lParam, SMTO_ABORTIFHUNG, kSendTimeoutMs, &dwResult))
-        return -1;
-    return static_cast<LRESULT>(dwResult);
+    return SendBounded(m_hwnd, message, wParam, lParam, -1);
 }
 
 bool RemoteListView::Write(const LVITEMA& item) const
