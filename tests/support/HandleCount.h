@@ -1,7 +1,7 @@
 #pragma once
-// Counts the open handles of this process. GetProcessHandleCount reports 0
-// under Wine, so the handle table is probed instead: every value that
-// GetHandleInformation accepts is an open handle.
+// Counts the open handles of this process: GetProcessHandleCount where it
+// works. Under Wine it reports 0, so there the handle table is probed
+// instead: every value that GetHandleInformation accepts is an open handle.
 #include <windows.h>
 
 namespace ktest {
