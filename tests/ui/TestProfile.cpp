@@ -1,5 +1,6 @@
 #include "TestProfile.h"
 
+#include "UiTestApp.h"
 #include "WinApp.h"
 
 #include <windows.h>
@@ -13,6 +14,9 @@ TestProfile::TestProfile()
                   std::to_string(++nSerial);
     CreateDirectoryA(m_strFolder.c_str(), nullptr);
     m_strPath = m_strFolder + "\\Korvane.ini";
+    // The application's start-up sets its default profile name: it must
+    // have run before this one is installed.
+    InitUiTestApp();
     AfxGetApp()->SetProfileName(m_strPath.c_str());
 }
 
