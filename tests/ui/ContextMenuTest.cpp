@@ -1,6 +1,7 @@
 // The list's context menu: where it appears and where not, what it shows,
 // and what the commands chosen from it do. The menus are real popups,
 // caught and answered with the keyboard by a PopupMenuWatcher.
+#include "AnsiText.h"
 #include "EventPeerProcess.h"
 #include "FrameFixture.h"
 #include "PopupMenuWatcher.h"

@@ -3,6 +3,7 @@
 // with the probed icon, signal, non-signal and close act on the item at the
 // selection mark, information probes without a refresh, failures keep the
 // list, and closing the window releases every entry.
+#include "AnsiText.h"
 #include "EventPeerProcess.h"
 #include "FrameFixture.h"
 #include "HandleCount.h"

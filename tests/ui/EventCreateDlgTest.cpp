@@ -1,6 +1,7 @@
 // The create-event dialog over Korvane's main window: what it shows when it
 // opens, how the mode buttons act on the check boxes, what OK hands to the
 // caller and writes to the settings file, and when it stays open.
+#include "AnsiText.h"
 #include "EventCreateDlg.h"
 #include "FrameFixture.h"
 #include "UiTestApp.h"

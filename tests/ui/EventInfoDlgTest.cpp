@@ -1,6 +1,7 @@
 // The information dialog on real kernel events: the four lines for every
 // kind of entry, the one probe it makes as it opens, and the handle it
 // shares with the list, which it leaves open.
+#include "AnsiText.h"
 #include "EventEntry.h"
 #include "EventInfoDlg.h"
 #include "FrameFixture.h"

@@ -6,8 +6,6 @@
 // themselves.
 #include "WinApp.h"
 
-#include <string>
-
 extern CWinApp theUiTestApp;
 
 // Start-up values and the document template, once per process.
@@ -16,7 +14,3 @@ void InitUiTestApp();
 // Runs the application's message loop until it has gone idle once, as the
 // program does between two user actions (toolbar buttons are updated then).
 void RunUntilIdle();
-
-// A wide literal in the ANSI code page (932 here), as the program's narrow
-// texts are.
-std::string Ansi(const wchar_t* pszText);

@@ -4,6 +4,7 @@
 // has a selection mark; everything else always. (The About command belongs
 // to Korvane's application object, which is not the one of these tests, so
 // it is left out here.)
+#include "AnsiText.h"
 #include "FrameFixture.h"
 #include "FrameworkIds.h"
 #include "UiTestApp.h"
@@ -12,6 +13,8 @@
 #include <commctrl.h>
 
 #include <map>
+
+using ktest::Ansi;
 
 namespace {
 
