@@ -17,21 +17,6 @@
 
 namespace {
 
-struct DescendantSearch
-{
-    int nId;
-    HWND hwndFound;
-};
-
-BOOL CALLBACK FindById(HWND hwnd, LPARAM lParam)
-{
-    DescendantSearch& search = *reinterpret_cast<DescendantSearch*>(lParam);
-    if (GetDlgCtrlID(hwnd) != search.nId)
-        return TRUE;
-    search.hwndFound = hwnd;
-    return FALSE;
-}
-
 // The main window as another process sees it, in one line per property,
 // so that a mismatch shows all of it.
 std::vector<std::string> DescribeMainWindow(HWND hwnd)
@@ -44,11 +29,10 @@ std::vector<std::string> DescribeMainWindow(HWND hwnd)
     lines.push_back(std::string("frame client edge ")
                     + ((GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) ? "yes" : "no"));
 
-    DescendantSearch bar{ AFX_IDW_TOOLBAR, nullptr };
-    EnumChildWindows(hwnd, FindById, reinterpret_cast<LPARAM>(&bar));
-    lines.push_back("toolbar " + (bar.hwndFound ? ktest::ClassName(bar.hwndFound) : std::string("none")) + ", "
-                    + std::to_string(bar.hwndFound ? ktest::SendBounded(bar.hwndFound, TB_BUTTONCOUNT) : 0) + " buttons"
-                    + (bar.hwndFound && IsWindowVisible(bar.hwndFound) ? ", visible" : ""));
+    const HWND hwndBar = ktest::FindDescendant(hwnd, AFX_IDW_TOOLBAR);
+    lines.push_back("toolbar " + (hwndBar ? ktest::ClassName(hwndBar) : std::string("none")) + ", "
+                    + std::to_string(hwndBar ? ktest::SendBounded(hwndBar, TB_BUTTONCOUNT) : 0) + " buttons"
+                    + (hwndBar && IsWindowVisible(hwndBar) ? ", visible" : ""));
 
     const HWND hwndList = GetDlgItem(hwnd, AFX_IDW_PANE_FIRST);
     const LONG style = GetWindowLongA(hwndList, GWL_STYLE) & ~(WS_CLIPSIBLINGS | WS_CLIPCHILDREN);

@@ -18,6 +18,7 @@ namespace {
 
 using ktest::Ansi;
 using ktest::ClassName;
+using ktest::FindDescendant;
 using ktest::WindowText;
 
 class MainWindowTest : public MainWindowFixture
@@ -123,30 +124,6 @@ TEST_F(MainWindowTest, MenuBarIsTheResourcedOneWithItsRulesAppliedAsEachPopupOpe
             items.push_back(MenuLine(hPopup, i));
         EXPECT_EQ(expected[nPopup].items, items) << szTitle;
     }
-}
-
-struct ChildSearch
-{
-    int nId;
-    HWND hwndFound;
-};
-
-BOOL CALLBACK FindChildById(HWND hwnd, LPARAM lParam)
-{
-    ChildSearch& search = *reinterpret_cast<ChildSearch*>(lParam);
-    if (GetDlgCtrlID(hwnd) != search.nId)
-        return TRUE;
-    search.hwndFound = hwnd;
-    return FALSE;
-}
-
-// The descendant of hwnd with child identifier nId (docked bars sit in a
-// dock bar, not in the frame itself).
-HWND FindDescendant(HWND hwnd, int nId)
-{
-    ChildSearch search{ nId, nullptr };
-    EnumChildWindows(hwnd, FindChildById, reinterpret_cast<LPARAM>(&search));
-    return search.hwndFound;
 }
 
 TEST_F(MainWindowTest, ToolbarIsDockedAtTheTopWithEightButtons)

@@ -3,6 +3,24 @@
 #include <algorithm>
 
 namespace ktest {
+namespace {
+
+struct DescendantSearch
+{
+    int nId;
+    HWND hwndFound;
+};
+
+BOOL CALLBACK MatchDescendant(HWND hwnd, LPARAM lParam)
+{
+    DescendantSearch& search = *reinterpret_cast<DescendantSearch*>(lParam);
+    if (GetDlgCtrlID(hwnd) != search.nId)
+        return TRUE;
+    search.hwndFound = hwnd;
+    return FALSE;
+}
+
+} // namespace
 
 LRESULT SendBounded(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, LRESULT lOnFailure)
 {
@@ -18,6 +36,13 @@ std::string ClassName(HWND hwnd)
     char szClass[256] = "";
     GetClassNameA(hwnd, szClass, sizeof szClass);
     return szClass;
+}
+
+HWND FindDescendant(HWND hwnd, int nId)
+{
+    DescendantSearch search{ nId, nullptr };
+    EnumChildWindows(hwnd, MatchDescendant, reinterpret_cast<LPARAM>(&search));
+    return search.hwndFound;
 }
 
 std::string WindowText(HWND hwnd)
